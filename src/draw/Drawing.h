@@ -1,0 +1,66 @@
+#pragma once
+
+#include "draw/Color.h"
+#include "draw/Graphics.h"
+#include "draw/Picture.h"
+
+#include <QBrush>
+#include <QImage>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+// The drawing layer's shared state: one surface that every screen paints, the current
+// target, and the brushes and images that many widgets share.
+struct DrawState {
+    bool started = false;
+    int32_t ScreenWidth = 0;
+    int32_t ScreenHeight = 0;
+    QImage SpeedBuffer;
+    std::unique_ptr<Graphics> speedGraphics;
+    Graphics* TargetGraphics = nullptr;
+    Graphics* savedTarget = nullptr;
+    std::function<void(const QImage&)> presenter;
+
+    // Index 0 the green palette, 1 the white one.
+    std::array<QBrush, 2> ButtonBrushNormal;
+    std::array<QBrush, 2> ButtonBrushHover;
+    std::array<QBrush, 2> ButtonBrushDown;
+    std::array<QBrush, 2> ButtonBrushDisabled;
+
+    std::array<ImageHandle, 9> BlockImages;
+    ImageHandle BlockFrameImage;
+    std::array<double, 6> FlashOpacity{}; // steps 1..5
+    bool blockImagesLoaded = false;
+};
+
+DrawState& Drawing();
+
+// A fresh 32-bit image at 96 dpi, the resolution that font point sizes are meant for.
+QImage MakeSurface(int width, int height);
+
+void StartDrawing(int width, int height);
+void StopDrawing();
+
+// Hands the surface to whoever shows it (the main window).
+void SetPresenter(std::function<void(const QImage&)> presenter);
+void PresentBuffer();
+
+Graphics& TargetGraphics();
+// One saved slot, not a stack: calls must not be nested.
+void SetDrawTarget(Graphics& graphics);
+void RestoreDrawTarget();
+std::unique_ptr<Graphics> GetImageGraphics(const ImageHandle& image);
+
+ImageHandle LoadImage(const std::string& path);
+ImageHandle LoadCachedImage(const std::string& path);
+
+void DrawCached(const ImageHandle& image, int x, int y, Graphics* graphics = nullptr);
+void DrawBackground(const ImageHandle& image);
+void DrawImagePart(const ImageHandle& image, int x, int y, int w, int h, int srcX, int srcY,
+                   float opacity = 1.0f, std::optional<Color> colorKey = std::nullopt);
+
+// Region shades, cell highlight and flash table, loaded once per run.
+void LoadBlockImages(const std::string& programFolder);

@@ -1,0 +1,3 @@
+#include "draw/Graphics.h"
+
+Graphics::Graphics(QImage& target) : image(&target), painter(&target) {}

@@ -1,0 +1,50 @@
+#include "draw/Shapes.h"
+
+#include "draw/Drawing.h"
+#include "engine/Random.h"
+
+#include <QPen>
+#include <algorithm>
+
+namespace {
+
+QColor ToQColor(Color c) { return QColor::fromRgba(c); }
+
+} // namespace
+
+Color MakeColor(int alpha, int blue, int green, int red) {
+    auto part = [](int v) { return static_cast<Color>(std::clamp(v, 0, 255)); };
+    return part(alpha) << 24 | part(red) << 16 | part(green) << 8 | part(blue);
+}
+
+QBrush MakeSolidBrush(int blue, int green, int red, int alpha) {
+    return QBrush(ToQColor(MakeColor(alpha, blue, green, red)));
+}
+
+void FillRectWith(int32_t x, int32_t y, int16_t w, int16_t h, const QBrush& brush) {
+    TargetGraphics().Painter().fillRect(QRect(x, y, w, h), brush);
+}
+
+void FillRectBlack(int16_t x, int16_t y, int16_t w, int16_t h) {
+    TargetGraphics().Painter().fillRect(QRect(x, y, w, h), Qt::black);
+}
+
+void DrawRectOutline(int32_t x, int32_t y, int16_t w, int16_t h, Color color, int16_t width) {
+    QPainter& painter = TargetGraphics().Painter();
+    painter.setPen(QPen(ToQColor(color), width));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(x, y, w, h));
+}
+
+void DrawLine(Color color, float width, float x1, float y1, float x2, float y2) {
+    QPainter& painter = TargetGraphics().Painter();
+    painter.setPen(QPen(ToQColor(color), width));
+    painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void DrawProgressBar(int32_t x, int32_t y, int16_t w, int16_t h, float fraction) {
+    const DrawState& d = Drawing();
+    FillRectWith(x, y, w, h, d.ButtonBrushNormal[0]);
+    const auto filled = static_cast<int16_t>(RoundHalfEven(static_cast<float>(w) * fraction));
+    FillRectWith(x, y, filled, h, d.ButtonBrushDown[0]);
+}

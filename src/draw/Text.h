@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// Font style bits as the game passes them.
+enum FontStyle : int32_t {
+    FontRegular = 0,
+    FontBold = 1,
+    FontItalic = 2,
+    FontUnderline = 4,
+    FontStrikeout = 8
+};
+
+// Sticky text state: a screen sets font and colour, then draws any number of texts.
+// A family that is not installed (and has no look-alike) keeps the previous font.
+void SetFont(const QString& family, float sizeInPoints, int32_t style);
+void SetTextColor(int blue, int green, int red, int alpha);
+
+// Top-left of an unbounded box; line breaks in the text start new lines.
+void DrawText(int16_t x, int16_t y, const QString& text);
+
+// Forgets the current font and text colour (shutdown, and tests).
+void ResetTextState();

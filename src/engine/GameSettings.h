@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// What kind of game is played: chosen on the options screen, advanced by a challenge.
+struct GameSettings {
+    bool TrainingMode = true;
+    int16_t Level = 0;      // 0 Easy, 1 Normal, 2 Hard
+    int16_t PuzzleType = 0; // 0 Regular, 1..5 Nonomino template
+    uint8_t Stage = 0;      // challenge stage index, 0..9 (10 once all are done)
+    int16_t ChallengeLevel = 0;
+    int32_t ChallengeScore = 0;
+    std::array<int16_t, 10> StageTimeLimit{};
+    std::array<int16_t, 10> StageType{};
+    std::array<int16_t, 10> StageLevel{};
+};
+
+GameSettings& Settings();
+
+// Back to the start-of-program values; the stage tables are left empty.
+void ResetSettings();
+
+// The ten challenge stages: time limits, puzzle types and levels.
+void FillStageTables();

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "engine/Grid.h"
+
+#include <cstdint>
+
+// The built-in Nonomino templates (1..5) and the regular layout.
+extern const LayoutRows RegularLayout;
+
+// Template n = 1..4, any other value template 5.
+void LoadTemplate(int16_t n);
+
+// Makes RegionLayout match PuzzleType and rebuilds RegionCells. With keep == 0 a
+// Nonomino game draws its template at random.
+void BuildLayout(int16_t keep);
+
+int16_t GetRegion(int column, int row);
+CellPos GetRegionCell(int column, int row, int k);
+int16_t GetIndexInRegion(int column, int row);
+int16_t GetRegionBorders(int column, int row);
+int16_t GetSolutionDigit(int cellIndex);
+
+// RegionCells for any layout, in reading order per region.
+RegionCellTable ComputeRegionCells(const LayoutRows& layout);

@@ -1,0 +1,127 @@
+#include "shell/Dispatcher.h"
+
+#include "dialogs/clsPause.h"
+#include "dialogs/clsWinDlg.h"
+#include "draw/Drawing.h"
+#include "engine/GameSettings.h"
+#include "game/clsGameIntf.h"
+#include "screens/screenMenu.h"
+#include "shell/AppState.h"
+#include "shell/GameClock.h"
+#include "shell/Screen.h"
+#include "shell/ScreenId.h"
+#include "shell/Screens.h"
+
+#include <QString>
+
+namespace {
+
+bool OnScreen(ScreenId id) { return App().CurrentScreen == id; }
+
+// The loading screen takes no input: it only draws while a game is set up.
+Screen* InputTarget() {
+    if (OnScreen(LoadingScreen)) return nullptr;
+    return ScreenFor(App().CurrentScreen);
+}
+
+QString TwoDigits(int16_t value) { return QString::number(value).rightJustified(2, u'0'); }
+
+void AdvanceClock() {
+    ClockState& c = Clock();
+    c.ClockTicks += 1;
+    if (c.ClockTicks % 2 == 0) FlashTick();
+    if (c.ClockTicks < TicksPerSecond) return;
+    c.ClockTicks = 0;
+    c.ct_s += 1;
+    if (c.ct_s > 59) {
+        c.ct_m += 1;
+        c.ct_s = 0;
+    }
+    if (c.ct_m > 59) {
+        c.ct_h += 1;
+        c.ct_m = 0;
+    }
+    UpdateClockDisplay(c.ct_h, c.ct_m, c.ct_s);
+}
+
+} // namespace
+
+void DispatchMouseMove(int16_t x, int16_t y) {
+    if (Screen* screen = InputTarget()) screen->MouseMove(x, y);
+}
+
+void DispatchMouseDown(int16_t button) {
+    if (Screen* screen = InputTarget()) screen->MouseDown(button);
+}
+
+void DispatchMouseUp() {
+    Screen* screen = InputTarget();
+    if (!screen) return;
+    const bool confirm = OnScreen(ConfirmDialog);
+    const int16_t answer = screen->MouseUp();
+    if (confirm && answer != 0) GameIntf().DlgRetCallback(answer);
+}
+
+void DispatchKeyDown(int16_t keyCode, int16_t shift) {
+    if (OnScreen(WinDialog)) {
+        if (keyCode == KeyA && shift == CtrlKey) WinDlg().CAI = true;
+        return;
+    }
+    if (!OnScreen(GameScreen)) return;
+    switch (keyCode) {
+    case KeyPause: ShowPause(); break;
+    case KeyEnter: PressEnter(); break;
+    case KeySpace: PressNumber(10); break;
+    case KeyLeft: MoveSelection(2); break;
+    case KeyUp: MoveSelection(4); break;
+    case KeyRight: MoveSelection(1); break;
+    case KeyDown: MoveSelection(3); break;
+    default: break;
+    }
+}
+
+void DispatchKeyUp() {
+    if (OnScreen(WinDialog)) WinDlg().CAI = false;
+}
+
+void PressNumber(int16_t n) {
+    if (OnScreen(GameScreen) && n >= 1 && n <= 10) GameIntf().SelectNumber(n);
+}
+
+void MoveSelection(uint8_t direction) {
+    if (OnScreen(GameScreen)) GameIntf().MoveSelectedGrid(direction);
+}
+
+void PressEnter() {
+    if (OnScreen(GameScreen)) GameIntf().EnterPress();
+}
+
+void DrawCurrentScreen() {
+    if (Screen* screen = ScreenFor(App().CurrentScreen)) screen->Draw();
+}
+
+void Timer1_Timer() {
+    DrawCurrentScreen();
+    PresentBuffer();
+    if (Clock().ctimer) AdvanceClock();
+}
+
+void ReturnToMenu() {
+    App().CurrentScreen = TitleScreen;
+    Clock().ctimer = false;
+    Menu().init();
+    Menu().Draw();
+}
+
+void ShowPause() { PauseDlg().Show(); }
+
+void UpdateClockDisplay(int16_t hours, int16_t minutes, int16_t seconds) {
+    if (Settings().TrainingMode) {
+        GameIntf().Settimer(TwoDigits(hours) + ":" + TwoDigits(minutes) + ":" +
+                            TwoDigits(seconds));
+    } else {
+        GameIntf().SetTC(static_cast<int16_t>(minutes * 60 + seconds));
+    }
+}
+
+void FlashTick() { GameIntf().FlashChk(); }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class Picture1;
+
+// The main window: a fixed frame around the drawing area and the 25 ms timer.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    Form1();
+    Picture1* Picture() const { return picture; }
+    void StartTimer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Picture1* picture;
+    QTimer Timer1;
+};

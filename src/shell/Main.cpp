@@ -1,0 +1,97 @@
+#include "shell/Main.h"
+
+#include "draw/Drawing.h"
+#include "engine/GameSettings.h"
+#include "engine/Hooks.h"
+#include "screens/clsHelpsrc.h"
+#include "screens/screenMenu.h"
+#include "shell/AppState.h"
+#include "shell/Form1.h"
+#include "shell/Picture1.h"
+#include "shell/QtPlatform.h"
+#include "shell/QtSoundBackend.h"
+#include "shell/Screens.h"
+#include "shell/Sound.h"
+#include "shell/Switches.h"
+
+#include <QCoreApplication>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+struct ShellParts {
+    std::unique_ptr<Form1> window;
+    std::function<void()> endProcess = [] { std::quick_exit(0); };
+};
+
+ShellParts& Parts() {
+    static ShellParts parts;
+    return parts;
+}
+
+constexpr const char* SoundAliases[] = {"bg1", "bg2", "Click", "Con"};
+
+void OpenSounds(const std::string& folder) {
+    OpenSound(folder + "/res/sound/bg1.mp3", "bg1");
+    OpenSound(folder + "/res/sound/bg2.mp3", "bg2");
+    OpenSound(folder + "/res/sound/CLICK12B.wav", "Click");
+    OpenSound(folder + "/res/sound/Dull_Cla-Public_D-11.wav", "Con");
+    SetAudioVolume("bg1", 50);
+    SetAudioVolume("bg2", 50);
+}
+
+} // namespace
+
+void Main(const std::string& programFolder) {
+    GameSettings& settings = Settings();
+    settings.TrainingMode = true;
+    App().CurrentScreen = 0;
+    settings.Stage = 0;
+    App().ProgramFolder = programFolder;
+    App().VersionText =
+        MakeVersionText(KORVEL_VERSION_MAJOR, KORVEL_VERSION_MINOR, KORVEL_VERSION_PATCH);
+
+    Parts().window = std::make_unique<Form1>();
+    Form1& window = *Parts().window;
+    StartDrawing(800, 608);
+    SetPresenter([&window](const QImage&) { window.Picture()->update(); });
+    SetPlatform(std::make_unique<QtPlatform>(&window));
+    SetSoundBackend(std::make_unique<QtSoundBackend>());
+    SetEventPump([] { QCoreApplication::processEvents(); });
+    SetErrorReporter([](const std::string& message) {
+        ThePlatform().MessageBox(message, "Korvel Sudoku", Platform::Buttons::Ok,
+                                 Platform::Icon::None);
+    });
+
+    Switches().SoundOn = 1;
+    Switches().MusicOn = 0;
+    Menu().init();
+    Menu().Draw();
+    window.show();
+    window.StartTimer();
+
+    OpenSounds(programFolder);
+    FillStageTables();
+    settings.Stage = 0;
+    Helpsrc().init();
+}
+
+void Form_Unload() {
+    StopSound(MusicAlias());
+    for (const char* alias : SoundAliases) CloseSound(alias);
+    StopDrawing();
+    Parts().endProcess();
+}
+
+void CloseMainWindow() {
+    if (Parts().window) {
+        Parts().window->close();
+    } else {
+        Form_Unload();
+    }
+}
+
+void SetProcessEnder(std::function<void()> ender) { Parts().endProcess = std::move(ender); }
+
+Form1* MainWindow() { return Parts().window.get(); }

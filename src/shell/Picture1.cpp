@@ -1,0 +1,84 @@
+#include "shell/Picture1.h"
+
+#include "draw/Drawing.h"
+#include "engine/Random.h"
+#include "shell/Dispatcher.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+Picture1::Picture1(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Picture1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, Drawing().SpeedBuffer);
+}
+
+namespace {
+
+int16_t Coordinate(qreal value) { return static_cast<int16_t>(RoundHalfEven(value)); }
+
+} // namespace
+
+void Picture1::mouseMoveEvent(QMouseEvent* event) {
+    DispatchMouseMove(Coordinate(event->position().x()), Coordinate(event->position().y()));
+}
+
+void Picture1::mousePressEvent(QMouseEvent* event) {
+    DispatchMouseDown(MouseButtonFor(event->button()));
+}
+
+void Picture1::mouseReleaseEvent(QMouseEvent*) { DispatchMouseUp(); }
+
+void Picture1::keyPressEvent(QKeyEvent* event) {
+    DispatchKeyDown(KeyCodeFor(event->key()), ShiftStateFor(event->modifiers()));
+    const QString text = event->text();
+    if (!text.isEmpty()) PressNumber(static_cast<int16_t>(text.at(0).unicode() - 48));
+}
+
+void Picture1::keyReleaseEvent(QKeyEvent*) { DispatchKeyUp(); }
+
+// Tab belongs to the game, not to focus navigation.
+bool Picture1::focusNextPrevChild(bool) { return false; }
+
+int16_t KeyCodeFor(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return KeyEnter;
+    case Qt::Key_Pause: return KeyPause;
+    case Qt::Key_Escape: return KeyEscape;
+    case Qt::Key_Space: return KeySpace;
+    case Qt::Key_Left: return KeyLeft;
+    case Qt::Key_Up: return KeyUp;
+    case Qt::Key_Right: return KeyRight;
+    case Qt::Key_Down: return KeyDown;
+    default: break;
+    }
+    // Letters and digits share their codes with the upper-case characters.
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
+        return static_cast<int16_t>(qtKey);
+    }
+    return 0;
+}
+
+int16_t ShiftStateFor(Qt::KeyboardModifiers modifiers) {
+    int16_t shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= ShiftKey;
+    if (modifiers & Qt::ControlModifier) shift |= CtrlKey;
+    if (modifiers & Qt::AltModifier) shift |= AltKey;
+    return shift;
+}
+
+int16_t MouseButtonFor(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+// The drawing area: shows the game's surface and passes every pointer and key event on.
+class Picture1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Picture1(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+};
+
+// Qt's key and modifier values in the codes the game's dispatcher expects.
+int16_t KeyCodeFor(int qtKey);
+int16_t ShiftStateFor(Qt::KeyboardModifiers modifiers);
+int16_t MouseButtonFor(Qt::MouseButton button);

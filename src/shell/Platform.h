@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+// Everything modal that the system owns. The game uses the real one; tests install a
+// scripted one that answers and records the questions.
+class Platform {
+public:
+    enum class Buttons { Ok, YesNo, OkCancel };
+    enum class Icon { None, Information, Question, Warning };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~Platform() = default;
+    // Empty text when the player cancels.
+    virtual std::string AskSaveFileName(const std::string& title, const std::string& filter,
+                                        const std::string& proposed) = 0;
+    virtual std::string AskOpenFileName(const std::string& title, const std::string& filter,
+                                        const std::string& proposed) = 0;
+    virtual Answer MessageBox(const std::string& text, const std::string& title, Buttons buttons,
+                              Icon icon) = 0;
+    // Empty text on cancel.
+    virtual std::string AskName(const std::string& prompt, const std::string& title) = 0;
+    virtual bool HasDefaultPrinter() = 0;
+};
+
+Platform& ThePlatform();
+void SetPlatform(std::unique_ptr<Platform> platform);

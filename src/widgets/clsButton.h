@@ -1,0 +1,34 @@
+#pragma once
+
+#include "draw/Rect.h"
+
+#include <QString>
+#include <cstdint>
+
+// The push button of every screen and dialog. A click is a release while the pointer
+// is over the enabled button, wherever the press began.
+class clsButton {
+public:
+    void SetEnabled(bool en) { enabled = en; }
+    void init(const QString& caption, int16_t Wid, int16_t hei, uint8_t colorp = 0);
+    void SetLocation(int16_t m_Left, int16_t m_top);
+    void Draw();
+    void MouseMove(int16_t X, int16_t Y);
+    void MouseDown();
+    bool MouseUp();
+
+    int16_t State() const { return state; }
+    bool Enabled() const { return enabled; }
+    int16_t Width() const { return width; }
+
+private:
+    QString caption;
+    int16_t width = 0;
+    int16_t height = 0;
+    int16_t left = 0;
+    int16_t top = 0;
+    Rect hit;
+    int16_t state = 0;
+    bool enabled = true;
+    uint8_t palette = 0;
+};

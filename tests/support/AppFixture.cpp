@@ -1,0 +1,60 @@
+#include "support/AppFixture.h"
+
+#include "draw/Drawing.h"
+#include "draw/Text.h"
+#include "engine/EngineState.h"
+#include "engine/GameSettings.h"
+#include "engine/Hooks.h"
+#include "engine/Random.h"
+#include "shell/AppState.h"
+#include "shell/Dispatcher.h"
+#include "shell/GameClock.h"
+#include "shell/Main.h"
+#include "shell/Screens.h"
+#include "shell/Switches.h"
+#include "support/RecordingSoundBackend.h"
+
+#include <QCoreApplication>
+#include <memory>
+
+void AppFixture::SetUp() {
+    ResetSudoku();
+    ResetSettings();
+    FillStageTables();
+    App() = AppState{};
+    App().ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    App().VersionText = "1.42";
+    Switches() = SwitchState{};
+    Clock() = ClockState{};
+    ResetScreens();
+    ResetTextState();
+    StartDrawing(800, 608);
+    SetSoundBackend(std::make_unique<RecordingSoundBackend>(sounds));
+    SetPlatform(std::make_unique<ScriptedPlatform>(platform));
+    SetEventPump([this] { pumps.push_back(App().CurrentScreen); });
+    SetErrorReporter(nullptr);
+    SetProcessEnder([this] { processEnded = true; });
+    SeedRandom(20261206);
+    HoldSeed(true);
+}
+
+void AppFixture::TearDown() {
+    HoldSeed(false);
+    ResetScreens();
+    SetEventPump(nullptr);
+    SetSoundBackend(nullptr);
+    SetPlatform(nullptr);
+    StopDrawing();
+}
+
+void AppFixture::Tick(int n) {
+    for (int i = 0; i < n; ++i) Timer1_Timer();
+}
+
+QRgb AppFixture::Pixel(int x, int y) { return Drawing().SpeedBuffer.pixel(x, y); }
+
+void AppFixture::Click(int x, int y, int button) {
+    DispatchMouseMove(static_cast<int16_t>(x), static_cast<int16_t>(y));
+    DispatchMouseDown(static_cast<int16_t>(button));
+    DispatchMouseUp();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "support/ScriptedPlatform.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+// Every flow test starts from a freshly started program: start-of-run state, a new
+// drawing surface, fresh screen objects, a recording sound backend, a scripted
+// platform and a fixed random seed.
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs n timer ticks, as the window's timer would.
+    static void Tick(int n = 1);
+    static QRgb Pixel(int x, int y);
+    // Pointer move, press and release at (x, y) through the dispatcher.
+    static void Click(int x, int y, int button = 1);
+
+    std::vector<std::string> sounds;
+    ScriptedPlatform::Script platform;
+    std::vector<int> pumps; // CurrentScreen seen at every event pump
+    bool processEnded = false;
+};
