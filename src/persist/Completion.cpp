@@ -1,0 +1,5 @@
+#include "persist/Completion.h"
+
+#include "engine/Rules.h"
+
+bool CheckGridComplete() { return IsGridFull(); }
