@@ -12,8 +12,6 @@
 #include "shell/ScreenId.h"
 #include "shell/Screens.h"
 
-#include <QString>
-
 namespace {
 
 bool OnScreen(ScreenId id) { return App().CurrentScreen == id; }
@@ -117,11 +115,14 @@ void ShowPause() { PauseDlg().Show(); }
 
 void UpdateClockDisplay(int16_t hours, int16_t minutes, int16_t seconds) {
     if (Settings().TrainingMode) {
-        GameIntf().Settimer(TwoDigits(hours) + ":" + TwoDigits(minutes) + ":" +
-                            TwoDigits(seconds));
+        GameIntf().Settimer(ClockText(hours, minutes, seconds));
     } else {
         GameIntf().SetTC(static_cast<int16_t>(minutes * 60 + seconds));
     }
 }
 
 void FlashTick() { GameIntf().FlashChk(); }
+
+QString ClockText(int16_t hours, int16_t minutes, int16_t seconds) {
+    return TwoDigits(hours) + ":" + TwoDigits(minutes) + ":" + TwoDigits(seconds);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <cstdint>
 
 // Key codes as the dispatcher receives them.
@@ -38,3 +39,6 @@ void ReturnToMenu();
 void ShowPause();
 void UpdateClockDisplay(int16_t hours, int16_t minutes, int16_t seconds);
 void FlashTick();
+
+// "hh:mm:ss", each part with at least two digits.
+QString ClockText(int16_t hours, int16_t minutes, int16_t seconds);

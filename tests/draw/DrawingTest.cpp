@@ -1,0 +1,196 @@
+#include "draw/Drawing.h"
+#include "draw/Shapes.h"
+#include "draw/Text.h"
+#include "shell/AppState.h"
+#include "support/AppFixture.h"
+
+#include <QColor>
+#include <QTemporaryDir>
+
+namespace {
+
+class DrawingTest : public AppFixture {
+protected:
+    // A 4x1 image: magenta, opaque red, half-transparent blue, opaque green.
+    ImageHandle TestImage() {
+        QImage image(4, 1, QImage::Format_ARGB32);
+        image.setPixel(0, 0, qRgba(255, 0, 255, 255));
+        image.setPixel(1, 0, qRgba(255, 0, 0, 255));
+        image.setPixel(2, 0, qRgba(0, 0, 255, 128));
+        image.setPixel(3, 0, qRgba(0, 255, 0, 255));
+        const QString path = dir.filePath("test.png");
+        image.save(path);
+        return LoadImage(path.toStdString());
+    }
+
+    static void Clear(QRgb color) { Drawing().SpeedBuffer.fill(color); }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(DrawingTest, ColourKeySkipsMagentaAndOpacityScalesAlpha) {
+    const ImageHandle image = TestImage();
+    Clear(qRgb(255, 255, 255));
+    DrawImagePart(image, 10, 10, 4, 1, 0, 0, 1.0f, TransparentKey);
+    EXPECT_EQ(Pixel(10, 10), qRgb(255, 255, 255)) << "magenta is not drawn";
+    EXPECT_EQ(Pixel(11, 10), qRgb(255, 0, 0));
+
+    DrawImagePart(image, 10, 20, 4, 1, 0, 0);
+    EXPECT_EQ(Pixel(10, 20), qRgb(255, 0, 255)) << "without a key magenta is drawn";
+
+    Clear(qRgb(0, 0, 0));
+    DrawImagePart(image, 0, 0, 4, 1, 0, 0, 0.5f);
+    const QColor half = QColor::fromRgb(Pixel(1, 0));
+    EXPECT_NEAR(half.red(), 128, 2);
+    EXPECT_EQ(half.green(), 0);
+}
+
+TEST_F(DrawingTest, PartOfAnImageIsCopiedOneToOneFromItsSourceOffset) {
+    const ImageHandle image = TestImage();
+    Clear(qRgb(0, 0, 0));
+    DrawImagePart(image, 50, 5, 1, 1, 3, 0);
+    EXPECT_EQ(Pixel(50, 5), qRgb(0, 255, 0));
+    EXPECT_EQ(Pixel(51, 5), qRgb(0, 0, 0)) << "only the requested part is drawn";
+}
+
+TEST_F(DrawingTest, MissingImageDrawsNothing) {
+    const ImageHandle missing = LoadImage(dir.filePath("nothing.png").toStdString());
+    EXPECT_EQ(missing, nullptr);
+    Clear(qRgb(1, 2, 3));
+    DrawImagePart(missing, 0, 0, 10, 10, 0, 0, 0.5f, TransparentKey);
+    DrawCached(missing, 0, 0);
+    EXPECT_EQ(Pixel(5, 5), qRgb(1, 2, 3));
+}
+
+TEST_F(DrawingTest, ButtonGradientIsAnchoredAtSurfaceTopAndMirrored) {
+    Clear(qRgba(0, 0, 0, 0));
+    FillRectWith(0, 0, 10, 300, Drawing().ButtonBrushDown[0]);
+    auto alphaAt = [](int y) { return qAlpha(Pixel(5, y)); };
+    EXPECT_NEAR(alphaAt(0), 255, 2);
+    EXPECT_NEAR(alphaAt(50), 200, 2);
+    EXPECT_NEAR(alphaAt(100), 255, 2) << "mirrored back at every multiple of 100";
+    EXPECT_NEAR(alphaAt(150), 200, 2);
+    EXPECT_NEAR(alphaAt(25), alphaAt(75), 1) << "mirror symmetric around 50";
+    // The same brush on a rectangle lower down keeps the surface's phase.
+    Clear(qRgba(0, 0, 0, 0));
+    FillRectWith(0, 150, 10, 10, Drawing().ButtonBrushDown[0]);
+    EXPECT_NEAR(qAlpha(Pixel(5, 150)), 200, 2);
+}
+
+TEST_F(DrawingTest, WhiteNormalBrushIsFullyTransparent) {
+    Clear(qRgb(10, 20, 30));
+    FillRectWith(0, 0, 10, 10, Drawing().ButtonBrushNormal[1]);
+    EXPECT_EQ(Pixel(5, 5), qRgb(10, 20, 30));
+}
+
+TEST_F(DrawingTest, MakeColorTakesBlueGreenRedOrderAndClampsColours) {
+    EXPECT_EQ(MakeColor(255, 0, 0, 255), 0xFFFF0000u) << "opaque red";
+    EXPECT_EQ(MakeColor(255, 255, 0, 0), 0xFF0000FFu) << "opaque blue";
+    EXPECT_EQ(MakeColor(128, 255, 255, 255), 0x80FFFFFFu);
+    EXPECT_EQ(MakeColor(255, 300, 0, 0), 0xFF0000FFu);
+}
+
+TEST_F(DrawingTest, ProgressBarFillsRoundedShareWithThePressedBrush) {
+    // The pressed fill is at least 200 alpha; the resting fill at most 128.
+    auto pressed = [](int x, int y) { return qAlpha(Pixel(x, y)) >= 180; };
+    Clear(qRgba(0, 0, 0, 0));
+    DrawProgressBar(200, 250, 300, 20, 0.5f);
+    EXPECT_TRUE(pressed(349, 255));
+    EXPECT_FALSE(pressed(350, 255)) << "150 of 300 pixels";
+    EXPECT_GT(qAlpha(Pixel(499, 255)), 0) << "the rest translucent";
+
+    Clear(qRgba(0, 0, 0, 0));
+    DrawProgressBar(0, 0, 5, 4, 0.5f);
+    EXPECT_TRUE(pressed(1, 1));
+    EXPECT_FALSE(pressed(2, 1)) << "2.5 rounds to 2";
+
+    Clear(qRgba(0, 0, 0, 0));
+    DrawProgressBar(0, 0, 100, 4, 0.0f);
+    EXPECT_FALSE(pressed(0, 1));
+    DrawProgressBar(0, 10, 100, 4, 1.0f);
+    EXPECT_TRUE(pressed(99, 11));
+}
+
+TEST_F(DrawingTest, TextNeedsFontAndColourAndHonoursLineBreaks) {
+    auto anyInk = [] {
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 60; ++x)
+                if (Pixel(x, y) != qRgb(0, 0, 0)) return true;
+        return false;
+    };
+    Clear(qRgb(0, 0, 0));
+    DrawText(10, 10, "X");
+    EXPECT_FALSE(anyInk()) << "no font chosen yet";
+    SetTextColor(255, 255, 255, 255);
+    DrawText(10, 10, "X");
+    EXPECT_FALSE(anyInk()) << "still no font";
+
+    SetFont("Arial", 20, FontBold);
+    SetTextColor(255, 255, 255, 255);
+    auto rowsWithInk = [](int x0, int x1) {
+        int first = -1, last = -1;
+        for (int y = 0; y < 200; ++y) {
+            for (int x = x0; x < x1; ++x) {
+                if (qRed(Pixel(x, y)) > 128) {
+                    if (first < 0) first = y;
+                    last = y;
+                    break;
+                }
+            }
+        }
+        return std::pair{first, last};
+    };
+    Clear(qRgb(0, 0, 0));
+    DrawText(10, 10, "I");
+    const auto one = rowsWithInk(0, 100);
+    Clear(qRgb(0, 0, 0));
+    DrawText(10, 10, "I\r\nI");
+    const auto two = rowsWithInk(0, 100);
+    EXPECT_EQ(one.first, two.first);
+    EXPECT_GT(two.second, one.second + 20) << "the second line is drawn below the first";
+}
+
+TEST_F(DrawingTest, MissingFontFamilyKeepsThePreviousFont) {
+    SetTextColor(255, 255, 255, 255);
+    auto inkWidth = [] {
+        Drawing().SpeedBuffer.fill(qRgb(0, 0, 0));
+        DrawText(0, 0, "WWWW");
+        int right = 0;
+        for (int x = 0; x < 400; ++x)
+            for (int y = 0; y < 100; ++y)
+                if (qRed(Pixel(x, y)) > 128) right = x;
+        return right;
+    };
+    SetFont("Arial", 30, FontRegular);
+    const int large = inkWidth();
+    SetFont("No Such Family Anywhere", 8, FontRegular);
+    EXPECT_EQ(inkWidth(), large);
+    SetFont("Arial", 8, FontRegular);
+    EXPECT_LT(inkWidth(), large);
+}
+
+TEST_F(DrawingTest, DrawTargetRedirectsToAnImageAndBack) {
+    QImage layer = MakeSurface(20, 20);
+    layer.fill(qRgb(0, 0, 0));
+    {
+        Graphics graphics(layer);
+        SetDrawTarget(graphics);
+        FillRectBlack(0, 0, 1, 1);
+        FillRectWith(0, 0, 5, 5, MakeSolidBrush(0, 0, 255, 255));
+        RestoreDrawTarget();
+    }
+    EXPECT_EQ(layer.pixel(2, 2), qRgb(255, 0, 0));
+    Drawing().SpeedBuffer.fill(qRgb(0, 0, 0));
+    FillRectWith(0, 0, 5, 5, MakeSolidBrush(255, 0, 0, 255));
+    EXPECT_EQ(Pixel(2, 2), qRgb(0, 0, 255));
+}
+
+TEST_F(DrawingTest, BlockImagesAreLoadedOncePerRun) {
+    LoadBlockImages(App().ProgramFolder);
+    const ImageHandle first = Drawing().BlockImages[0];
+    LoadBlockImages(App().ProgramFolder);
+    EXPECT_EQ(Drawing().BlockImages[0], first);
+    EXPECT_DOUBLE_EQ(Drawing().FlashOpacity[3], 0.6);
+}
+
+} // namespace

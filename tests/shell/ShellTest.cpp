@@ -1,0 +1,74 @@
+#include "shell/AppState.h"
+#include "shell/Dispatcher.h"
+#include "shell/GameClock.h"
+#include "shell/Picture1.h"
+#include "support/AppFixture.h"
+
+namespace {
+
+using ShellTest = AppFixture;
+
+TEST(VersionText, MinorAndRevisionAreWrittenWithoutSeparator) {
+    EXPECT_EQ(MakeVersionText(1, 4, 2), "1.42");
+    EXPECT_EQ(MakeVersionText(3, 10, 0), "3.100");
+}
+
+TEST(ClockText, EveryPartHasAtLeastTwoDigits) {
+    EXPECT_EQ(ClockText(1, 2, 3), "01:02:03");
+    EXPECT_EQ(ClockText(0, 0, 0), "00:00:00");
+    EXPECT_EQ(ClockText(100, 59, 7), "100:59:07");
+}
+
+TEST(KeyMapping, QtKeysBecomeTheGamesKeyCodesAndShiftBits) {
+    EXPECT_EQ(KeyCodeFor(Qt::Key_Pause), 19);
+    EXPECT_EQ(KeyCodeFor(Qt::Key_Return), 13);
+    EXPECT_EQ(KeyCodeFor(Qt::Key_Enter), 13);
+    EXPECT_EQ(KeyCodeFor(Qt::Key_Space), 32);
+    EXPECT_EQ(KeyCodeFor(Qt::Key_Escape), 27);
+    EXPECT_EQ(KeyCodeFor(Qt::Key_Left), 37);
+    EXPECT_EQ(KeyCodeFor(Qt::Key_Up), 38);
+    EXPECT_EQ(KeyCodeFor(Qt::Key_Right), 39);
+    EXPECT_EQ(KeyCodeFor(Qt::Key_Down), 40);
+    EXPECT_EQ(KeyCodeFor(Qt::Key_A), 65);
+    EXPECT_EQ(KeyCodeFor(Qt::Key_S), 83);
+    EXPECT_EQ(KeyCodeFor(Qt::Key_Z), 90);
+    EXPECT_EQ(KeyCodeFor(Qt::Key_F1), 0);
+    EXPECT_EQ(ShiftStateFor(Qt::ControlModifier), 2);
+    EXPECT_EQ(ShiftStateFor(Qt::ControlModifier | Qt::ShiftModifier), 3);
+    EXPECT_EQ(ShiftStateFor(Qt::AltModifier), 4);
+    EXPECT_EQ(MouseButtonFor(Qt::LeftButton), 1);
+    EXPECT_EQ(MouseButtonFor(Qt::RightButton), 2);
+    EXPECT_EQ(MouseButtonFor(Qt::MiddleButton), 4);
+}
+
+TEST_F(ShellTest, ClockCountsFortyTicksPerSecondAndCarries) {
+    ClockState& clock = Clock();
+    Tick(100);
+    EXPECT_EQ(clock.ct_s, 0) << "stopped clock does not count";
+
+    clock.ctimer = true;
+    Tick(39);
+    EXPECT_EQ(clock.ct_s, 0);
+    Tick(1);
+    EXPECT_EQ(clock.ct_s, 1) << "a clock second is 40 ticks of 25 ms";
+
+    clock.ct_m = 59;
+    clock.ct_s = 59;
+    Tick(40);
+    EXPECT_EQ(clock.ct_h, 1);
+    EXPECT_EQ(clock.ct_m, 0);
+    EXPECT_EQ(clock.ct_s, 0);
+}
+
+TEST_F(ShellTest, UnknownScreenDropsEventsButTheClockStillCounts) {
+    App().CurrentScreen = 42;
+    Clock().ctimer = true;
+    DispatchMouseMove(10, 10);
+    DispatchMouseDown(1);
+    DispatchMouseUp();
+    DispatchKeyDown(KeyEnter, 0);
+    Tick(40);
+    EXPECT_EQ(Clock().ct_s, 1);
+}
+
+} // namespace
