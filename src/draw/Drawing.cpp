@@ -19,8 +19,7 @@ QBrush ButtonGradient(int alpha1, int alpha2, int red, int green, int blue) {
 }
 
 void MakeButtonBrushes(DrawState& d) {
-    d.ButtonBrushNormal = {ButtonGradient(128, 88, 0, 255, 0),
-                           ButtonGradient(0, 0, 255, 255, 255)};
+    d.ButtonBrushNormal = {ButtonGradient(128, 88, 0, 255, 0), ButtonGradient(0, 0, 255, 255, 255)};
     d.ButtonBrushHover = {ButtonGradient(200, 128, 0, 255, 0),
                           ButtonGradient(30, 60, 255, 255, 255)};
     d.ButtonBrushDown = {ButtonGradient(255, 200, 0, 255, 0),

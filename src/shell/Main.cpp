@@ -79,7 +79,8 @@ void Main(const std::string& programFolder) {
 
 void Form_Unload() {
     StopSound(MusicAlias());
-    for (const char* alias : SoundAliases) CloseSound(alias);
+    for (const char* alias : SoundAliases)
+        CloseSound(alias);
     StopDrawing();
     Parts().endProcess();
 }

@@ -56,8 +56,8 @@ Platform::Answer QtPlatform::MessageBox(const std::string& text, const std::stri
 
 std::string QtPlatform::AskName(const std::string& prompt, const std::string& title) {
     bool ok = false;
-    const QString name = QInputDialog::getText(parent, Q(title), Q(prompt), QLineEdit::Normal,
-                                               QString(), &ok);
+    const QString name =
+        QInputDialog::getText(parent, Q(title), Q(prompt), QLineEdit::Normal, QString(), &ok);
     return ok ? name.toStdString() : std::string();
 }
 

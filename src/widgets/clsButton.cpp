@@ -35,9 +35,9 @@ void clsButton::Draw() {
     if (width < estimate + 10) width = static_cast<int16_t>(estimate + 10);
 
     const DrawState& d = Drawing();
-    const QBrush& brush = !enabled        ? d.ButtonBrushDisabled[palette]
-                          : state != 0    ? d.ButtonBrushHover[palette]
-                                          : d.ButtonBrushNormal[palette];
+    const QBrush& brush = !enabled     ? d.ButtonBrushDisabled[palette]
+                          : state != 0 ? d.ButtonBrushHover[palette]
+                                       : d.ButtonBrushNormal[palette];
     FillRectWith(left, top, width, height, brush);
     SetFont(QStringLiteral("Arial Black"), 11, FontRegular);
     SetTextColor(255, 255, 255, 255);

@@ -48,7 +48,8 @@ void AppFixture::TearDown() {
 }
 
 void AppFixture::Tick(int n) {
-    for (int i = 0; i < n; ++i) Timer1_Timer();
+    for (int i = 0; i < n; ++i)
+        Timer1_Timer();
 }
 
 QRgb AppFixture::Pixel(int x, int y) { return Drawing().SpeedBuffer.pixel(x, y); }

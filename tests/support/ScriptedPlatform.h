@@ -8,13 +8,13 @@
 
 // Answers the game's questions from a script and records what was asked.
 class ScriptedPlatform : public Platform {
-public:
+  public:
     struct Script {
-        std::deque<std::string> fileNames;    // answers to save and open dialogs
-        std::deque<Answer> answers;           // answers to message boxes (Ok when empty)
-        std::deque<std::string> names;        // answers to the name prompt
+        std::deque<std::string> fileNames; // answers to save and open dialogs
+        std::deque<Answer> answers;        // answers to message boxes (Ok when empty)
+        std::deque<std::string> names;     // answers to the name prompt
         bool hasPrinter = false;
-        std::vector<std::string> asked;       // every title and text, in order
+        std::vector<std::string> asked; // every title and text, in order
     };
 
     explicit ScriptedPlatform(Script& script) : script(script) {}
@@ -29,8 +29,7 @@ public:
         script.asked.push_back("open: " + title + " | " + proposed);
         return Next(script.fileNames);
     }
-    Answer MessageBox(const std::string& text, const std::string& title, Buttons,
-                      Icon) override {
+    Answer MessageBox(const std::string& text, const std::string& title, Buttons, Icon) override {
         script.asked.push_back("message: " + title + " | " + text);
         if (script.answers.empty()) return Answer::Ok;
         const Answer answer = script.answers.front();
@@ -43,7 +42,7 @@ public:
     }
     bool HasDefaultPrinter() override { return script.hasPrinter; }
 
-private:
+  private:
     static std::string Next(std::deque<std::string>& queue) {
         if (queue.empty()) return {};
         std::string value = queue.front();

@@ -1,11 +1,11 @@
+#include "widgets/clsButton.h"
 #include "draw/Drawing.h"
 #include "support/AppFixture.h"
-#include "widgets/clsButton.h"
 
 namespace {
 
 class ButtonTest : public AppFixture {
-protected:
+  protected:
     clsButton Make(const QString& caption, int16_t w = 100, int16_t h = 40, uint8_t palette = 0) {
         clsButton b;
         b.init(caption, w, h, palette);
