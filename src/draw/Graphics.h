@@ -6,7 +6,7 @@
 // A drawing context bound to one image for as long as it lives. Painters stay open
 // between calls because opening one per primitive would cost more than the drawing.
 class Graphics {
-  public:
+public:
     explicit Graphics(QImage& image);
     Graphics(const Graphics&) = delete;
     Graphics& operator=(const Graphics&) = delete;
@@ -14,7 +14,7 @@ class Graphics {
     QPainter& Painter() { return painter; }
     QImage& Image() { return *image; }
 
-  private:
+private:
     QImage* image;
     QPainter painter;
 };

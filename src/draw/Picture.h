@@ -8,13 +8,13 @@
 // A loaded image. Colour-keyed copies are made once per key and kept, so a keyed
 // image costs nothing extra per frame.
 class Picture {
-  public:
+public:
     explicit Picture(QImage image);
 
     QImage& Image() { return image; }
     const QImage& Keyed(Color key);
 
-  private:
+private:
     QImage image;
     QImage keyed;
     Color keyedFor = 0;

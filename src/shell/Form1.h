@@ -8,15 +8,15 @@ class Picture1;
 // The main window: a fixed frame around the drawing area and the 25 ms timer.
 class Form1 : public QWidget {
     Q_OBJECT
-  public:
+public:
     Form1();
     Picture1* Picture() const { return picture; }
     void StartTimer();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     Picture1* picture;
     QTimer Timer1;
 };

@@ -5,10 +5,10 @@
 // The drawing area: shows the game's surface and passes every pointer and key event on.
 class Picture1 : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit Picture1(QWidget* parent);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

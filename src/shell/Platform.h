@@ -6,7 +6,7 @@
 // Everything modal that the system owns. The game uses the real one; tests install a
 // scripted one that answers and records the questions.
 class Platform {
-  public:
+public:
     enum class Buttons { Ok, YesNo, OkCancel };
     enum class Icon { None, Information, Question, Warning };
     enum class Answer { Ok, Cancel, Yes, No };

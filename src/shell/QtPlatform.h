@@ -6,7 +6,7 @@ class QWidget;
 
 // The system's own dialogs, parented to the main window.
 class QtPlatform : public Platform {
-  public:
+public:
     explicit QtPlatform(QWidget* parent) : parent(parent) {}
 
     std::string AskSaveFileName(const std::string& title, const std::string& filter,
@@ -18,6 +18,6 @@ class QtPlatform : public Platform {
     std::string AskName(const std::string& prompt, const std::string& title) override;
     bool HasDefaultPrinter() override;
 
-  private:
+private:
     QWidget* parent;
 };

@@ -4,6 +4,6 @@
 
 // Plays the game's sound commands with Qt Multimedia.
 class QtSoundBackend : public SoundBackend {
-  public:
+public:
     void Send(const std::string&) override {}
 };

@@ -5,7 +5,7 @@
 // What the dispatcher needs of every screen and overlay dialog. Pointer presses and
 // releases carry no position: objects act on what their last MouseMove left.
 class Screen {
-  public:
+public:
     virtual ~Screen() = default;
     virtual void Draw() = 0;
     virtual void MouseMove(int16_t /*x*/, int16_t /*y*/) {}

@@ -7,7 +7,7 @@
 // "play Click from 0", "stop bg2", "setaudio bg1 volume to 50", "close Con").
 // A command for an alias that failed to open does nothing.
 class SoundBackend {
-  public:
+public:
     virtual ~SoundBackend() = default;
     virtual void Send(const std::string& command) = 0;
 };

@@ -8,7 +8,7 @@
 // The push button of every screen and dialog. A click is a release while the pointer
 // is over the enabled button, wherever the press began.
 class clsButton {
-  public:
+public:
     void SetEnabled(bool en) { enabled = en; }
     void init(const QString& caption, int16_t Wid, int16_t hei, uint8_t colorp = 0);
     void SetLocation(int16_t m_Left, int16_t m_top);
@@ -21,7 +21,7 @@ class clsButton {
     bool Enabled() const { return enabled; }
     int16_t Width() const { return width; }
 
-  private:
+private:
     QString caption;
     int16_t width = 0;
     int16_t height = 0;

@@ -10,7 +10,7 @@
 namespace {
 
 class DrawingTest : public AppFixture {
-  protected:
+protected:
     // A 4x1 image: magenta, opaque red, half-transparent blue, opaque green.
     ImageHandle TestImage() {
         QImage image(4, 1, QImage::Format_ARGB32);

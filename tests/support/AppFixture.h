@@ -11,7 +11,7 @@
 // drawing surface, fresh screen objects, a recording sound backend, a scripted
 // platform and a fixed random seed.
 class AppFixture : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override;
     void TearDown() override;
 

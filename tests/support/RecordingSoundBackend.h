@@ -7,10 +7,10 @@
 
 // Keeps every sound command in the order the game sent it.
 class RecordingSoundBackend : public SoundBackend {
-  public:
+public:
     explicit RecordingSoundBackend(std::vector<std::string>& log) : log(log) {}
     void Send(const std::string& command) override { log.push_back(command); }
 
-  private:
+private:
     std::vector<std::string>& log;
 };

@@ -8,7 +8,7 @@
 
 // Answers the game's questions from a script and records what was asked.
 class ScriptedPlatform : public Platform {
-  public:
+public:
     struct Script {
         std::deque<std::string> fileNames; // answers to save and open dialogs
         std::deque<Answer> answers;        // answers to message boxes (Ok when empty)
@@ -42,7 +42,7 @@ class ScriptedPlatform : public Platform {
     }
     bool HasDefaultPrinter() override { return script.hasPrinter; }
 
-  private:
+private:
     static std::string Next(std::deque<std::string>& queue) {
         if (queue.empty()) return {};
         std::string value = queue.front();

@@ -5,7 +5,7 @@
 namespace {
 
 class ButtonTest : public AppFixture {
-  protected:
+protected:
     clsButton Make(const QString& caption, int16_t w = 100, int16_t h = 40, uint8_t palette = 0) {
         clsButton b;
         b.init(caption, w, h, palette);
