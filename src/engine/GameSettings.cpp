@@ -1,0 +1,18 @@
+#include "engine/GameSettings.h"
+
+GameSettings& Settings() {
+    static GameSettings settings;
+    return settings;
+}
+
+void ResetSettings() { Settings() = GameSettings{}; }
+
+void FillStageTables() {
+    // Odd stages are regular puzzles, even ones walk through the five templates; the
+    // level rises every four stages and each level starts with a longer time limit.
+    GameSettings& s = Settings();
+    s.StageTimeLimit = {450, 400, 350, 300, 600, 550, 500, 450, 750, 700};
+    s.StageType = {0, 1, 0, 2, 0, 3, 0, 4, 0, 5};
+    s.Stage = 0;
+    s.StageLevel = {0, 0, 0, 0, 1, 1, 1, 1, 2, 2};
+}
