@@ -1,0 +1,6 @@
+#include "game/GameImages.h"
+
+GameImages& TheGameImages() {
+    static GameImages images;
+    return images;
+}

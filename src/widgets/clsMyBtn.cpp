@@ -1,0 +1,91 @@
+#include "widgets/clsMyBtn.h"
+
+#include "draw/Drawing.h"
+#include "draw/Text.h"
+#include "game/GameImages.h"
+
+namespace {
+
+// (alpha, red, green, blue) as seen on screen.
+struct Argb {
+    int a, r, g, b;
+};
+
+void UseTextColor(const Argb& c) { SetTextColor(c.b, c.g, c.r, c.a); }
+
+// The flash uses the third picture of the surface strip.
+constexpr int FlashFrame = 2;
+
+} // namespace
+
+void clsMyBtn::setnm(int16_t i, bool pf) {
+    text = QString::number(i);
+    pencil = pf;
+}
+
+void clsMyBtn::init(int16_t Wid, int16_t hei, int16_t number, uint8_t region, bool oneBased) {
+    text = QString::number(number);
+    Enabled = number == 0;
+    width = Wid;
+    height = hei;
+    gametype = oneBased;
+    shade = static_cast<uint8_t>(oneBased ? region - 1 : region);
+}
+
+void clsMyBtn::SetLocation(int16_t m_Left, int16_t m_top) {
+    left = m_Left;
+    top = m_top;
+    hit = {left, top, left + width, top + height};
+}
+
+void clsMyBtn::DrawTospeedBuffer(Graphics& g) const {
+    DrawCached(Drawing().BlockImages[shade], left, top, &g);
+}
+
+void clsMyBtn::Draw(bool mpause) {
+    if (!mpause) {
+        const DrawState& d = Drawing();
+        if (Highlighted) DrawCached(d.BlockFrameImage, left, top);
+        // Hover lifts the cell's own shade over the board and any highlight.
+        if (Enabled && OnMove) DrawCached(d.BlockImages[shade], left, top);
+        if (Ckframe > 0) {
+            DrawImagePart(TheGameImages().Surface, left + 3, top + 3, width, height,
+                          FlashFrame * width, 0, static_cast<float>(d.FlashOpacity[Ckframe]));
+        }
+        DrawNumber();
+    }
+    Highlighted = false;
+}
+
+// The shadow falls below right on the player's digits and above left on the givens,
+// so the two read apart at a glance.
+void clsMyBtn::DrawNumber() const {
+    if (pencil) {
+        SetFont(QStringLiteral("Arial"), 12, FontRegular);
+    } else {
+        SetFont(QStringLiteral("Impact"), 24, FontBold);
+    }
+    if (text == QLatin1String("0")) return;
+
+    Argb face{};
+    Argb shadow{};
+    if (Enabled) {
+        face = Highlighted ? Argb{255, 0, 0, 0} : Argb{255, 255, 255, 255};
+        shadow = Highlighted ? Argb{128, 255, 255, 255} : Argb{128, 0, 0, 0};
+    } else {
+        face = Highlighted ? Argb{255, 32, 32, 32} : Argb{200, 180, 180, 180};
+        shadow = Highlighted ? Argb{128, 255, 255, 255} : Argb{255, 0, 0, 0};
+    }
+    const int shadowOffset = Enabled ? 3 : -1;
+    UseTextColor(shadow);
+    DrawText(static_cast<int16_t>(left + 15 + shadowOffset),
+             static_cast<int16_t>(top + 13 + shadowOffset), text);
+    UseTextColor(face);
+    DrawText(static_cast<int16_t>(left + 15), static_cast<int16_t>(top + 13), text);
+}
+
+bool clsMyBtn::MouseMove(int16_t X, int16_t Y) {
+    if (!Enabled) return false;
+    OnMove = PointInRect(X, Y, hit);
+    return OnMove;
+}

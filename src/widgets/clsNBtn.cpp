@@ -1,0 +1,58 @@
+#include "widgets/clsNBtn.h"
+
+#include "draw/Drawing.h"
+#include "draw/Shapes.h"
+#include "draw/Text.h"
+#include "shell/AppState.h"
+
+void clsNBtn::init(const std::string& Filename, int16_t Wid, int16_t hei, int16_t m_val) {
+    val = QString::number(m_val);
+    width = Wid;
+    height = hei;
+    image = Filename.empty() ? nullptr : LoadImage(App().ProgramFolder + Filename);
+    Enable = true;
+}
+
+void clsNBtn::SetLocation(int16_t m_Left, int16_t m_top) {
+    left = m_Left;
+    top = m_top;
+    hit = {left, top, left + width, top + height};
+}
+
+void clsNBtn::Draw() {
+    const DrawState& d = Drawing();
+    const QBrush& fill = !Enable       ? d.ButtonBrushDisabled[0]
+                         : States == 1 ? d.ButtonBrushHover[0]
+                         : States == 2 ? d.ButtonBrushDown[0]
+                                       : d.ButtonBrushNormal[0];
+    FillRectWith(left, top, width, height, fill);
+    DrawImagePart(image, left, top, width, height, 0, 0, 1.0f, TransparentKey);
+    if (!Enable || val == QLatin1String("0")) return;
+    // Dark on the bright pressed fill, light on the others.
+    if (States == 2) {
+        SetTextColor(0, 0, 0, 255);
+    } else {
+        SetTextColor(255, 255, 255, 168);
+    }
+    DrawText(static_cast<int16_t>(left + 6), static_cast<int16_t>(top + 2), val);
+}
+
+void clsNBtn::MouseMove(int16_t X, int16_t Y) {
+    if (!Enable) {
+        States = 0;
+    } else if (PointInRect(X, Y, hit)) {
+        if (States == 0) States = 1;
+    } else if (States == 1) {
+        States = 0;
+    }
+}
+
+bool clsNBtn::MouseDown(bool forced) {
+    if (!Enable) {
+        States = 0;
+        return false;
+    }
+    if (!forced && States != 1) return false;
+    States = 2;
+    return true;
+}

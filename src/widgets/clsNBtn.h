@@ -1,0 +1,35 @@
+#pragma once
+
+#include "draw/Picture.h"
+#include "draw/Rect.h"
+
+#include <QString>
+#include <cstdint>
+#include <string>
+
+// One button of the pop-up number pad. It stays pressed after a press so that it can
+// show the current choice; only the game screen releases it (States = 0).
+class clsNBtn {
+public:
+    QString val;         // the caption; "0" shows none
+    int16_t States = 0;  // 0 normal, 1 hover, 2 pressed
+    bool Enable = false; // digits that may not go into the cell are disabled
+
+    // Filename is relative to the program folder ("/res/55.bmp"); empty for no image.
+    void init(const std::string& Filename, int16_t Wid, int16_t hei, int16_t m_val);
+    void SetLocation(int16_t m_Left, int16_t m_top);
+    // Draws the caption in the font selected beforehand: the pad picks it once for all.
+    void Draw();
+    void MouseMove(int16_t X, int16_t Y);
+    bool MouseDown(bool forced = false);
+    // The pad acts on the press; a release is never a click.
+    bool MouseUp() { return false; }
+
+private:
+    int16_t width = 0;
+    int16_t height = 0;
+    int16_t left = 0;
+    int16_t top = 0;
+    Rect hit;
+    ImageHandle image;
+};

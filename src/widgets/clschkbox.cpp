@@ -1,0 +1,45 @@
+#include "widgets/clschkbox.h"
+
+#include "draw/Drawing.h"
+#include "draw/Shapes.h"
+#include "shell/AppState.h"
+
+void clschkbox::init(const std::string& iconf, int16_t Wid, int16_t hei) {
+    width = Wid;
+    height = hei;
+    icon = LoadImage(App().ProgramFolder + iconf);
+}
+
+void clschkbox::SetLocation(int16_t m_Left, int16_t m_top) {
+    left = m_Left;
+    top = m_top;
+    hit = {left, top, left + width, top + height};
+}
+
+void clschkbox::Draw() {
+    const DrawState& d = Drawing();
+    const bool lit = state != 0 || Chked != 0;
+    FillRectWith(left, top, width, height, lit ? d.ButtonBrushHover[0] : d.ButtonBrushNormal[0]);
+    DrawImagePart(icon, left, top, width, height, Chked * width, 0);
+}
+
+void clschkbox::MouseMove(int16_t X, int16_t Y) {
+    if (!PointInRect(X, Y, hit)) {
+        state = 0;
+    } else if (state == 0) {
+        state = 1;
+    }
+}
+
+bool clschkbox::MouseDown() {
+    if (state == 0) return false;
+    state = 2;
+    Chked = static_cast<uint8_t>(1 - Chked);
+    return true;
+}
+
+bool clschkbox::MouseUp() {
+    if (state == 0) return false;
+    state = 1;
+    return true;
+}

@@ -1,0 +1,152 @@
+#include "widgets/clsMyBtn.h"
+#include "draw/Drawing.h"
+#include "game/GameImages.h"
+#include "support/AppFixture.h"
+#include "widgets/TestImages.h"
+
+#include <QPainter>
+
+namespace {
+
+class MyBtnTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        DrawState& d = Drawing();
+        for (ImageHandle& block : d.BlockImages)
+            block = SolidPicture(58, 58, Qt::darkBlue);
+        d.BlockFrameImage = SolidPicture(58, 58, Qt::yellow);
+        d.FlashOpacity = {0.0, 0.2, 0.4, 0.6, 0.4, 0.2};
+        d.blockImagesLoaded = true;
+        // Only the third picture of the strip is red: the flash must take that one.
+        QImage strip(5 * 58, 58, QImage::Format_ARGB32);
+        strip.fill(Qt::green);
+        QPainter(&strip).fillRect(116, 0, 58, 58, Qt::red);
+        TheGameImages().Surface = std::make_shared<Picture>(strip);
+    }
+    void TearDown() override {
+        TheGameImages() = GameImages{};
+        AppFixture::TearDown();
+    }
+
+    static clsMyBtn Make(int16_t number) {
+        clsMyBtn cell;
+        cell.init(58, 58, number, 1, true);
+        cell.SetLocation(100, 100);
+        return cell;
+    }
+
+    // Draws the cell alone on black and answers one pixel.
+    static QRgb Look(clsMyBtn& cell, int x, int y, bool pause = false) {
+        Drawing().SpeedBuffer.fill(qRgb(0, 0, 0));
+        cell.Draw(pause);
+        return Pixel(x, y);
+    }
+
+    // Bounding box of bright ink inside the cell.
+    static QRect Ink() {
+        QRect box;
+        for (int y = 100; y < 158; ++y)
+            for (int x = 100; x < 158; ++x)
+                if (qGray(Pixel(x, y)) > 150) box |= QRect(x, y, 1, 1);
+        return box;
+    }
+};
+
+TEST_F(MyBtnTest, GivenCellsIgnoreThePointer) {
+    clsMyBtn given = Make(7);
+    EXPECT_FALSE(given.Enabled);
+    EXPECT_FALSE(given.MouseMove(120, 120));
+    EXPECT_FALSE(given.OnMove);
+    EXPECT_FALSE(given.MouseDown());
+    EXPECT_EQ(Look(given, 105, 105), qRgb(0, 0, 0)) << "no hover shade";
+}
+
+TEST_F(MyBtnTest, EditableCellHoversStrictlyInside) {
+    clsMyBtn cell = Make(0);
+    EXPECT_FALSE(cell.MouseMove(100, 120)) << "edge line is outside";
+    EXPECT_TRUE(cell.MouseMove(101, 120));
+    EXPECT_TRUE(cell.MouseDown());
+    EXPECT_EQ(Look(cell, 105, 105), QColor(Qt::darkBlue).rgb()) << "hover shows the shade";
+    EXPECT_FALSE(cell.MouseMove(158, 120));
+    EXPECT_FALSE(cell.MouseDown());
+    EXPECT_FALSE(cell.MouseUp());
+}
+
+TEST_F(MyBtnTest, HighlightLastsOneDrawAndPauseHidesEverything) {
+    clsMyBtn cell = Make(5);
+    cell.DrawH();
+    EXPECT_EQ(Look(cell, 102, 102), QColor(Qt::yellow).rgb());
+    EXPECT_EQ(Look(cell, 102, 102), qRgb(0, 0, 0)) << "gone in the second draw";
+
+    cell.DrawH();
+    cell.Ckframe = 3;
+    EXPECT_EQ(Look(cell, 102, 102, true), qRgb(0, 0, 0));
+    EXPECT_FALSE(Ink().isValid()) << "no number on a paused board";
+    EXPECT_EQ(Look(cell, 102, 102), qRgb(0, 0, 0)) << "the paused draw used up the highlight";
+}
+
+TEST_F(MyBtnTest, FlashFadesWithTheCountdown) {
+    clsMyBtn cell = Make(0);
+    const std::pair<int, int> steps[] = {{5, 51}, {4, 102}, {3, 153}, {2, 102}, {1, 51}, {0, 0}};
+    for (const auto& [frame, red] : steps) {
+        cell.Ckframe = static_cast<int16_t>(frame);
+        EXPECT_NEAR(qRed(Look(cell, 130, 130)), red, 2) << "step " << frame;
+    }
+    cell.Ckframe = 5;
+    EXPECT_EQ(Look(cell, 102, 102), qRgb(0, 0, 0)) << "the flash is inset by 3 pixels";
+    EXPECT_NE(Look(cell, 103, 103), qRgb(0, 0, 0));
+}
+
+TEST_F(MyBtnTest, EmptyCellShowsNoNumberEvenWhenLit) {
+    clsMyBtn cell = Make(0);
+    cell.MouseMove(120, 120);
+    cell.DrawH();
+    Look(cell, 0, 0);
+    EXPECT_FALSE(Ink().isValid());
+    cell.setnm(4);
+    cell.MouseMove(0, 0);
+    Look(cell, 0, 0);
+    EXPECT_TRUE(Ink().isValid());
+    EXPECT_TRUE(cell.Enabled) << "setnm keeps the cell editable";
+}
+
+TEST_F(MyBtnTest, PencilMarkIsTheSameDigitInSmallerType) {
+    clsMyBtn cell = Make(0);
+    cell.setnm(8);
+    Look(cell, 0, 0);
+    const QRect entry = Ink();
+    cell.setnm(8, true);
+    EXPECT_TRUE(cell.Pencil());
+    Look(cell, 0, 0);
+    const QRect pencil = Ink();
+    EXPECT_LT(pencil.height(), entry.height());
+    EXPECT_NEAR(pencil.left(), entry.left(), 3) << "both start at the same place";
+    EXPECT_NEAR(pencil.top(), entry.top(), 6);
+}
+
+TEST_F(MyBtnTest, ShadowFallsBelowRightOnEntriesAndAboveLeftOnGivens) {
+    // The given's face is grey, its shadow black; the entry's face white, its shadow
+    // a dark veil. Look at the rows just outside the face's ink.
+    auto darkestBelowInk = [](int rowOffset) {
+        const QRect face = Ink();
+        int darkest = 255;
+        const int y = rowOffset > 0 ? face.bottom() + rowOffset : face.top() + rowOffset;
+        for (int x = face.left() - 3; x <= face.right() + 3; ++x) {
+            darkest = std::min(darkest, qGray(Pixel(x, y)));
+        }
+        return darkest;
+    };
+    Drawing().SpeedBuffer.fill(qRgb(128, 128, 128));
+    clsMyBtn entry = Make(0);
+    entry.setnm(1);
+    entry.Draw();
+    EXPECT_LT(darkestBelowInk(2), 100) << "entry shadow below";
+
+    Drawing().SpeedBuffer.fill(qRgb(128, 128, 128));
+    clsMyBtn given = Make(1);
+    given.Draw();
+    EXPECT_LT(darkestBelowInk(-1), 100) << "given shadow above";
+}
+
+} // namespace

@@ -1,0 +1,63 @@
+#include "widgets/clschkbox.h"
+#include "draw/Drawing.h"
+#include "shell/AppState.h"
+#include "support/AppFixture.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QTemporaryDir>
+
+namespace {
+
+class ChkboxTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        // Clear frame red, ticked frame blue.
+        QImage strip(80, 40, QImage::Format_RGB32);
+        strip.fill(Qt::red);
+        QPainter(&strip).fillRect(40, 0, 40, 40, Qt::blue);
+        QDir(folder.path()).mkpath("res");
+        strip.save(folder.path() + "/res/icon.png");
+        App().ProgramFolder = folder.path().toStdString();
+        box.init("/res/icon.png", 40, 40);
+        box.SetLocation(100, 100);
+    }
+
+    QRgb Look() {
+        Drawing().SpeedBuffer.fill(qRgb(0, 0, 0));
+        box.Draw();
+        return Pixel(120, 120);
+    }
+
+    QTemporaryDir folder;
+    clschkbox box;
+};
+
+TEST_F(ChkboxTest, PressFlipsAtOnceAndReleaseElsewhereKeepsIt) {
+    EXPECT_EQ(Look(), QColor(Qt::red).rgb());
+    box.MouseMove(120, 120);
+    EXPECT_TRUE(box.MouseDown());
+    EXPECT_EQ(box.Chked, 1);
+    EXPECT_EQ(Look(), QColor(Qt::blue).rgb());
+    box.MouseMove(10, 10);
+    EXPECT_FALSE(box.MouseUp());
+    EXPECT_EQ(box.Chked, 1);
+
+    box.MouseMove(120, 120);
+    box.MouseDown();
+    EXPECT_EQ(box.Chked, 0) << "a second press clears it";
+    EXPECT_TRUE(box.MouseUp());
+    EXPECT_EQ(box.State(), 1);
+}
+
+TEST_F(ChkboxTest, PressBesideTheBoxDoesNothing) {
+    box.MouseMove(140, 120); // right edge
+    EXPECT_FALSE(box.MouseDown());
+    EXPECT_EQ(box.Chked, 0);
+    box.Chked = 1;
+    box.init("/res/icon.png", 40, 40);
+    EXPECT_EQ(box.Chked, 1) << "init keeps the value";
+}
+
+} // namespace
