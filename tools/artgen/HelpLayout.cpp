@@ -115,9 +115,13 @@ void HelpLayout::keys(const QStringList& caps, const QString& text) {
         drawKeyCap(painter_, QRect(x, y_, width, 24), cap);
         x += width + 5;
     }
+    // The description's first line sits level with the key caps.
+    constexpr int kTextDrop = 3;
     const int textLeft = column().left() + 118;
+    y_ += kTextDrop;
     const int height = richText(text, textLeft, column().right() - textLeft);
-    advance(std::max(28, height + 8));
+    y_ -= kTextDrop;
+    advance(std::max(28, height + kTextDrop + 8));
 }
 
 void HelpLayout::tableRow(const QStringList& cells) { table_.push_back(cells); }

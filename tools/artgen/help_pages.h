@@ -89,6 +89,8 @@ The keys work on the game screen. The **cursor** is the cell under the pointer, 
 [←] [→] :: Move the cursor to the previous or next cell you can fill. At the end of a row it goes on in the next row.
 [↑] [↓] :: Move the cursor up or down its column to the next cell you can fill.
 [Enter] :: Open the number pad on the cursor cell.
+
+While the pad is open the arrow keys rest; a digit key enters its digit and closes the pad.
 ||
 [1 – 9] :: Enter that digit while the pad is open.
 [Space] [:] :: Erase the cell while the pad is open.
@@ -96,7 +98,7 @@ The keys work on the game screen. The **cursor** is the cell under the pointer, 
 [Ctrl] [S] :: Save the game.
 [Ctrl] [A] :: Hold on the Congratulations panel to see the credits.
 
-The mouse does everything else: a right click closes the pad.)",
+Other keys, Esc included, do nothing. The mouse does everything else; a right click closes the pad.)",
 
     R"(# Commands, saving and printing
 ## Commands
