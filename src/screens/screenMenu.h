@@ -1,14 +1,73 @@
 #pragma once
 
+#include "draw/Picture.h"
 #include "shell/Screen.h"
+#include "widgets/clsButton.h"
 
+#include <array>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
+class Graphics;
+
+// The title screen: a lit title, five buttons, the version, and the falling digits that
+// the options, records, help and loading screens draw behind themselves too.
 class screenMenu : public Screen {
 public:
-    void init() {}
-    void reset() {}
-    void DrawTitle() {}
-    void BackRedraw(int16_t) {}
-    void Draw() override {}
+    screenMenu();
+    ~screenMenu() override;
+
+    void init();
+    // Clears the falling-digit layer to black.
+    void reset();
+    void DrawTitle();
+    void Draw() override;
+    void MouseMove(int16_t X, int16_t Y) override;
+    // Advances the falling digits one frame and draws them; every caller passes 2.
+    void BackRedraw(int16_t mode);
+    void MouseDown(int16_t button) override;
+    int16_t MouseUp() override;
+
+    int ActiveCount() const { return activeCount; }
+    int ShineOffset() const { return shineOffset; }
+
+private:
+    struct Glyph {
+        int16_t code = 48;
+        int32_t brightness = 0;
+    };
+    struct RainColumn {
+        std::vector<Glyph> glyphs; // length + 1 entries
+        int16_t layer = 1;         // 1 near, 2 far
+        int16_t length = 0;
+        bool active = false;
+        bool erasing = false;
+        int16_t row = 0;
+    };
+
+    void MakeColumns();
+    void SpawnColumn();
+    void AdvanceColumn(RainColumn& column, int index);
+    void GrowColumn(RainColumn& column, int x);
+    void EraseColumn(RainColumn& column, int x);
+    void SelectRowFont(int16_t layer);
+    void DrawVersion();
+
+    std::array<RainColumn, 80> columns;
+    int activeCount = 0;
+    bool spawnGate = true;
+    int16_t fontLayer = 0; // layer whose font is selected in the current frame
+
+    ImageHandle layer;
+    std::unique_ptr<Graphics> layerGraphics;
+    ImageHandle title;
+    ImageHandle titleLit;
+    int shineOffset = 0;
+
+    clsButton beginGame;
+    clsButton help;
+    clsButton loadGame;
+    clsButton records;
+    clsButton exitGame;
 };

@@ -1,0 +1,237 @@
+#include "screens/screenMenu.h"
+
+#include "draw/Drawing.h"
+#include "draw/Shapes.h"
+#include "draw/Text.h"
+#include "engine/Random.h"
+#include "screens/clsLvlSrc.h"
+#include "shell/AppState.h"
+#include "shell/Main.h"
+#include "shell/ScreenId.h"
+#include "shell/Screens.h"
+#include "shell/Sound.h"
+
+namespace {
+
+constexpr int LayerWidth = 800;
+constexpr int LayerHeight = 600;
+constexpr int ColumnWidth = 16;
+constexpr int RowHeight = 18;
+constexpr int FilledColumns = 70;
+constexpr int SpawnableColumns = 59;
+constexpr int DrawnColumns = 60;
+constexpr int MaxActive = 46;
+// Erasing columns wait while this few or fewer are active, so the screen never empties.
+constexpr int KeepActive = 20;
+
+constexpr int ShineStep = 16;
+constexpr int ShineEnd = 330;
+
+int RandomInt(int range) { return static_cast<int>(Rnd() * range); }
+
+} // namespace
+
+screenMenu::screenMenu() = default;
+screenMenu::~screenMenu() = default;
+
+void screenMenu::init() {
+    StopSound(MusicAlias());
+    const std::string& folder = App().ProgramFolder;
+    title = LoadCachedImage(folder + "/res/title.png");
+    titleLit = LoadImage(folder + "/res/titlel.png");
+
+    beginGame.init(QStringLiteral("BEGIN GAME"), 250, 40);
+    beginGame.SetLocation(240, 120);
+    help.init(QStringLiteral("HELP"), 250, 40);
+    help.SetLocation(240, 190);
+    loadGame.init(QStringLiteral("LOAD GAME"), 250, 40);
+    loadGame.SetLocation(240, 260);
+    records.init(QStringLiteral("BEST RECORDS"), 250, 40);
+    records.SetLocation(240, 330);
+    exitGame.init(QStringLiteral("EXIT"), 250, 40);
+    exitGame.SetLocation(240, 400);
+
+    LvlSrc().init();
+
+    // The painter must let go of the old layer before the layer itself goes.
+    layerGraphics.reset();
+    layer = std::make_shared<Picture>(MakeSurface(LayerWidth, LayerHeight));
+    layerGraphics = GetImageGraphics(layer);
+
+    Randomize();
+    MakeColumns();
+    activeCount = 0;
+    spawnGate = true;
+    reset();
+}
+
+// The order of the random draws decides the look of the rain for a given seed.
+void screenMenu::MakeColumns() {
+    for (int i = 0; i < FilledColumns; ++i) {
+        RainColumn& column = columns[i];
+        column.length = static_cast<int16_t>(RandomInt(10) + 30);
+        column.glyphs.assign(column.length + 1, Glyph{});
+        column.active = false;
+        column.erasing = false;
+        column.row = 0;
+        column.layer = static_cast<int16_t>(RoundHalfEven(Rnd() + 1));
+        for (Glyph& glyph : column.glyphs) {
+            glyph.code = static_cast<int16_t>(RandomInt(10) + 48);
+            glyph.brightness = RandomInt(28) + 88 - 30 * column.layer;
+        }
+    }
+}
+
+void screenMenu::reset() {
+    if (!layerGraphics) return;
+    SetDrawTarget(*layerGraphics);
+    FillRectBlack(0, 0, LayerWidth, LayerHeight);
+    RestoreDrawTarget();
+}
+
+void screenMenu::BackRedraw(int16_t mode) {
+    if (!layerGraphics) return;
+    SetDrawTarget(*layerGraphics);
+    SpawnColumn();
+    fontLayer = 0;
+    for (int i = 0; i < DrawnColumns; ++i) {
+        if (mode != 2 && i > KeepActive && i % 2 == mode) continue;
+        RainColumn& column = columns[i];
+        if (column.active && column.row < column.length) AdvanceColumn(column, i);
+    }
+    RestoreDrawTarget();
+    DrawCached(layer, 0, 0);
+}
+
+// At most one new column every second frame, and none while the screen is full.
+void screenMenu::SpawnColumn() {
+    if (activeCount > MaxActive - 1 || !spawnGate) {
+        spawnGate = true;
+        return;
+    }
+    int c = RandomInt(SpawnableColumns);
+    while (columns[c].active)
+        c = RandomInt(SpawnableColumns);
+    RainColumn& column = columns[c];
+    column.active = true;
+    SetFont(QStringLiteral("Arial"), 10.0f - 2.5f * static_cast<float>(column.layer), FontRegular);
+    SetTextColor(255, 255, 255, 255);
+    DrawText(static_cast<int16_t>(ColumnWidth * c), 0, QChar(column.glyphs[0].code));
+    spawnGate = false;
+    activeCount += 1;
+    column.row = 1;
+}
+
+void screenMenu::AdvanceColumn(RainColumn& column, int index) {
+    const int x = ColumnWidth * index;
+    SelectRowFont(column.layer);
+    if (!column.erasing) {
+        GrowColumn(column, x);
+    } else if (activeCount > KeepActive) {
+        EraseColumn(column, x);
+    }
+    if (column.row == column.length) {
+        const Glyph& last = column.glyphs[column.row - 1];
+        SetTextColor(0, last.brightness, 0, 255);
+        DrawText(static_cast<int16_t>(x), static_cast<int16_t>(RowHeight * column.row - RowHeight),
+                 QChar(last.code));
+        column.erasing = true;
+        column.row = 0;
+    }
+}
+
+// A bright head one row further down, and the glyph it leaves behind dimmed to its own
+// brightness.
+void screenMenu::GrowColumn(RainColumn& column, int x) {
+    const int y = RowHeight * column.row;
+    SetTextColor(20, 120, 20, 255);
+    DrawText(static_cast<int16_t>(x), static_cast<int16_t>(y),
+             QChar(column.glyphs[column.row].code));
+    FillRectBlack(static_cast<int16_t>(x), static_cast<int16_t>(y - RowHeight), ColumnWidth,
+                  RowHeight);
+    const Glyph& trail = column.glyphs[column.row - 1];
+    SetTextColor(0, trail.brightness, 0, 255);
+    DrawText(static_cast<int16_t>(x), static_cast<int16_t>(y - RowHeight), QChar(trail.code));
+    column.row += 1;
+}
+
+void screenMenu::EraseColumn(RainColumn& column, int x) {
+    FillRectBlack(static_cast<int16_t>(x), static_cast<int16_t>(RowHeight * column.row),
+                  ColumnWidth, RowHeight);
+    column.row += 1;
+    if (column.row != column.length) return;
+    column.active = false;
+    column.erasing = false;
+    column.row = 0;
+    activeCount -= 1;
+}
+
+// Fonts are selected only when the layer changes, since selecting one costs more than a
+// glyph; the picture is the same.
+void screenMenu::SelectRowFont(int16_t layerNo) {
+    if (fontLayer == layerNo) return;
+    SetFont(QStringLiteral("Arial"), static_cast<float>((7 - layerNo) * 2), FontRegular);
+    fontLayer = layerNo;
+}
+
+void screenMenu::DrawTitle() {
+    DrawCached(title, 200, 40);
+    DrawImagePart(titleLit, 200 + shineOffset, 40, ShineStep, 55, shineOffset, 0);
+    shineOffset += ShineStep;
+    if (shineOffset > ShineEnd) shineOffset = 0;
+}
+
+void screenMenu::Draw() {
+    BackRedraw(2);
+    DrawTitle();
+    beginGame.Draw();
+    loadGame.Draw();
+    exitGame.Draw();
+    help.Draw();
+    records.Draw();
+    DrawVersion();
+}
+
+void screenMenu::DrawVersion() {
+    SetFont(QStringLiteral("Arial"), 12, FontBold);
+    SetTextColor(255, 255, 255, 255);
+    DrawText(560, 80, QString::fromStdString(App().VersionText));
+}
+
+void screenMenu::MouseMove(int16_t X, int16_t Y) {
+    beginGame.MouseMove(X, Y);
+    help.MouseMove(X, Y);
+    loadGame.MouseMove(X, Y);
+    records.MouseMove(X, Y);
+    exitGame.MouseMove(X, Y);
+}
+
+void screenMenu::MouseDown(int16_t /*button*/) {
+    beginGame.MouseDown();
+    help.MouseDown();
+    loadGame.MouseDown();
+    records.MouseDown();
+    exitGame.MouseDown();
+    Draw();
+}
+
+// The records and help screens and loading a saved game are reached from here once they
+// exist; until then their buttons only answer the click.
+int16_t screenMenu::MouseUp() {
+    if (beginGame.MouseUp()) {
+        LvlSrc().init();
+        LvlSrc().Draw();
+        App().CurrentScreen = OptionsScreen;
+        return 0;
+    }
+    if (records.MouseUp()) return 0;
+    help.MouseUp();
+    if (exitGame.MouseUp()) {
+        // The shutdown releases the drawing surface: nothing may draw after it.
+        CloseMainWindow();
+        return 0;
+    }
+    loadGame.MouseUp();
+    Draw();
+    return 0;
+}

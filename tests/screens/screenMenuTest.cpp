@@ -1,0 +1,78 @@
+#include "screens/screenMenu.h"
+#include "screens/WhitePixels.h"
+#include "shell/AppState.h"
+#include "shell/Screens.h"
+#include "support/AppFixture.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+class TitleScreen : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        Menu().init();
+    }
+};
+
+TEST_F(TitleScreen, OpensOnBlackWithColumnsStartingEveryOtherFrame) {
+    EXPECT_EQ(Menu().ActiveCount(), 0);
+    std::vector<int> counts;
+    for (int frame = 0; frame < 4; ++frame) {
+        Menu().BackRedraw(2);
+        counts.push_back(Menu().ActiveCount());
+    }
+    EXPECT_EQ(counts, (std::vector<int>{1, 1, 2, 2}));
+    EXPECT_EQ(Pixel(5, 595), qRgb(0, 0, 0));
+}
+
+// Columns that a mode other than 2 skips never finish, so the rain piles up to its cap.
+TEST_F(TitleScreen, RainNeverHoldsMoreThanFortySixColumns) {
+    int most = 0;
+    for (int frame = 0; frame < 3000; ++frame) {
+        Menu().BackRedraw(0);
+        most = std::max(most, Menu().ActiveCount());
+    }
+    EXPECT_EQ(most, 46);
+}
+
+TEST_F(TitleScreen, LightSweepsTheTitleInSixteenPixelSteps) {
+    std::vector<int> offsets;
+    for (int frame = 0; frame < 23; ++frame) {
+        offsets.push_back(Menu().ShineOffset());
+        Menu().DrawTitle();
+    }
+    std::vector<int> expected;
+    for (int x = 0; x <= 320; x += 16)
+        expected.push_back(x);
+    expected.insert(expected.end(), {0, 16});
+    EXPECT_EQ(offsets, expected);
+}
+
+TEST_F(TitleScreen, ShowsTheVersion) {
+    Menu().Draw();
+    EXPECT_GT(WhitePixels(QRect(560, 80, 40, 20)), 0);
+}
+
+TEST_F(TitleScreen, ButtonsWithoutTheirScreensYetLeaveTheTitleAsItWas) {
+    Tick();
+    for (int y : {210, 280, 350}) {
+        Click(365, y);
+        EXPECT_EQ(App().CurrentScreen, 0);
+    }
+    EXPECT_TRUE(platform.asked.empty());
+    EXPECT_FALSE(processEnded);
+}
+
+TEST_F(TitleScreen, ExitStopsTheMusicClosesTheSoundsAndEnds) {
+    Tick();
+    sounds.clear();
+    Click(365, 420);
+    EXPECT_EQ(sounds, (std::vector<std::string>{"stop bg0", "close bg1", "close bg2", "close Click",
+                                                "close Con"}));
+    EXPECT_TRUE(processEnded);
+}
+
+} // namespace
