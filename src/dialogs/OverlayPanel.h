@@ -1,0 +1,40 @@
+#pragma once
+
+#include "draw/Color.h"
+#include "draw/Rect.h"
+#include "shell/ScreenId.h"
+
+#include <QBrush>
+#include <cstdint>
+
+// The panel that every overlay dialog draws over the live game screen: it grows from its
+// top-left corner over three drawings, then stands at full size with its contents.
+class OverlayPanel {
+public:
+    // gradientTop and gradientBottom bound the band in which the panel turns opaque.
+    OverlayPanel(int16_t x, int16_t y, int16_t width, int16_t height, int16_t gradientTop,
+                 int16_t gradientBottom);
+
+    // Makes the dialog current and starts the opening; refused (false) unless the game
+    // screen is current, since a dialog must return to a game.
+    bool Open(ScreenId dialog);
+    // The board, then the panel; true when the panel is fully open and its owner should
+    // draw the contents.
+    bool Draw();
+
+    Color FrameColor() const { return frameColor; }
+    // The rectangle covered by the last drawing.
+    Rect Drawn() const { return drawn; }
+
+private:
+    int16_t x;
+    int16_t y;
+    int16_t width;
+    int16_t height;
+    int16_t gradientTop;
+    int16_t gradientBottom;
+    uint8_t step = 0;
+    QBrush brush;
+    Color frameColor = 0;
+    Rect drawn;
+};

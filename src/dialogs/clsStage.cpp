@@ -1,0 +1,42 @@
+#include "dialogs/clsStage.h"
+
+#include "dialogs/GameHold.h"
+#include "draw/Text.h"
+#include "engine/GameSettings.h"
+
+void clsStage::Show() {
+    if (!panel.Open(StageDialog)) return;
+    continueButton.init(QStringLiteral("Continue"), 100, 32, 0);
+    continueButton.SetLocation(470, 315);
+    HoldGame();
+    // A stage past the last one has no table entries; it shows as a Regular stage without
+    // a limit rather than reading beyond the tables.
+    const GameSettings& s = Settings();
+    const bool known = s.Stage < s.StageType.size();
+    typeName =
+        known && s.StageType[s.Stage] != 0 ? QStringLiteral("Nonomino") : QStringLiteral("Regular");
+    timeLimit = known ? static_cast<int16_t>(s.StageTimeLimit[s.Stage] - 50 * s.ChallengeLevel)
+                      : int16_t{0};
+    Draw();
+}
+
+void clsStage::Draw() {
+    if (!panel.Draw()) return;
+    continueButton.Draw();
+    SetFont(QStringLiteral("Arial Black"), 12, FontRegular);
+    SetTextColor(255, 255, 255, 255);
+    DrawText(360, 235, QStringLiteral("STAGE %1").arg(int{Settings().Stage}));
+    DrawText(300, 255, QStringLiteral("Limited Time:"));
+    DrawText(430, 255, QStringLiteral("%1 Second").arg(timeLimit));
+    DrawText(300, 275, QStringLiteral("Sudoku Type:"));
+    DrawText(430, 275, typeName);
+}
+
+void clsStage::MouseMove(int16_t X, int16_t Y) { continueButton.MouseMove(X, Y); }
+
+int16_t clsStage::MouseUp() {
+    if (continueButton.MouseUp()) ResumeGame();
+    return 0;
+}
+
+void clsStage::MouseDown(int16_t /*button*/) { continueButton.MouseDown(); }
