@@ -1,0 +1,88 @@
+#include "dialogs/clsWaiting.h"
+
+#include "dialogs/clsStage.h"
+#include "draw/Drawing.h"
+#include "draw/Shapes.h"
+#include "draw/Text.h"
+#include "engine/GameSettings.h"
+#include "engine/Generator.h"
+#include "engine/Hooks.h"
+#include "engine/Layout.h"
+#include "game/clsGameIntf.h"
+#include "screens/screenMenu.h"
+#include "shell/AppState.h"
+#include "shell/GameClock.h"
+#include "shell/ScreenId.h"
+#include "shell/Screens.h"
+
+namespace {
+
+bool StageKnown(const GameSettings& s) { return s.Stage < s.StageLevel.size(); }
+
+} // namespace
+
+void clsWaiting::BeginNew() {
+    GameSettings& s = Settings();
+    Open();
+    if (!s.TrainingMode && StageKnown(s)) s.Level = s.StageLevel[s.Stage];
+    PrepareNewPuzzle();
+    SetProgress(10);
+    LoadBlockImages(App().ProgramFolder);
+    SetProgress(20);
+    BuildSolution();
+    HideCells(s.Level);
+    SetProgress(50);
+    GameIntf().CONSTinit();
+    SetProgress(60);
+    GameIntf().init();
+    SetProgress(90);
+    GameIntf().Draw();
+    // Every stage of a challenge is timed from 0:00:00 against its own limit.
+    if (!s.TrainingMode) ResetClock();
+    StartGame();
+    if (!s.TrainingMode) StageDlg().Show();
+}
+
+void clsWaiting::BeginLoad() {
+    GameSettings& s = Settings();
+    Open();
+    if (!s.TrainingMode && StageKnown(s)) {
+        s.Level = s.StageLevel[s.Stage];
+        s.PuzzleType = s.StageType[s.Stage];
+    }
+    LoadBlockImages(App().ProgramFolder);
+    GameIntf().CONSTinit();
+    SetProgress(30);
+    BuildLayout(1);
+    GameIntf().init();
+    SetProgress(60);
+    GameIntf().Reload();
+    GameIntf().Draw();
+    SetProgress(90);
+    StartGame();
+}
+
+void clsWaiting::Open() {
+    App().CurrentScreen = LoadingScreen;
+    Menu().reset();
+    Draw();
+}
+
+void clsWaiting::StartGame() {
+    App().CurrentScreen = GameScreen;
+    Clock().ctimer = true;
+}
+
+// The timer ticks that run during the pump redraw this screen with the new value.
+void clsWaiting::SetProgress(int16_t percent) {
+    progress = percent;
+    PumpEvents();
+}
+
+void clsWaiting::Draw() {
+    Menu().BackRedraw(2);
+    SetFont(QStringLiteral("Arial"), 12, FontBold);
+    SetTextColor(255, 255, 255, 255);
+    DrawText(280, 180, QStringLiteral("Loading ...%1%").arg(progress));
+    DrawProgressBar(200, 250, 300, 20, static_cast<float>(progress) / 100.0f);
+}
