@@ -1,0 +1,81 @@
+#pragma once
+
+#include "draw/Drawing.h"
+#include "engine/EngineState.h"
+#include "engine/GameSettings.h"
+#include "engine/Layout.h"
+#include "game/clsGameIntf.h"
+#include "shell/AppState.h"
+#include "shell/Dispatcher.h"
+#include "shell/GameClock.h"
+#include "shell/Screens.h"
+#include "support/AppFixture.h"
+#include "widgets/TestImages.h"
+
+#include <QPoint>
+#include <algorithm>
+#include <initializer_list>
+
+// A game on the board as the loading screen leaves it: screen 2, clock running. The
+// block shades and cell frame are plain colours so that pixels tell them apart.
+class GameFixture : public AppFixture {
+protected:
+    static constexpr QRgb FrameColor = 0xFFFFFF00;
+    static QRgb ShadeColor(int index) { return qRgb(40 + 20 * index, 0, 90); }
+
+    void SetUp() override {
+        AppFixture::SetUp();
+        DrawState& d = Drawing();
+        for (int i = 0; i < 9; ++i)
+            d.BlockImages[i] = SolidPicture(58, 58, ShadeColor(i));
+        d.BlockFrameImage = SolidPicture(58, 58, FrameColor);
+        d.FlashOpacity = {0.0, 0.2, 0.4, 0.6, 0.4, 0.2};
+        d.blockImagesLoaded = true;
+    }
+
+    // A known regular solution, every cell given except the holes.
+    static int Solved(int r, int c) { return ((r % 3) * 3 + r / 3 + c) % 9 + 1; }
+
+    static void StartRegular(std::initializer_list<int> holes) {
+        Settings().PuzzleType = 0;
+        BuildLayout(0);
+        EngineState& s = Sudoku();
+        for (int r = 0; r < 9; ++r)
+            for (int c = 0; c < 9; ++c)
+                s.SolutionGrid[r][c] = static_cast<int16_t>(Solved(r, c));
+        s.GivenGrid = s.SolutionGrid;
+        for (int i : holes)
+            s.GivenGrid[i / 9][i % 9] = 0;
+        s.CurrentGrid = s.GivenGrid;
+        Begin();
+    }
+
+    static void Begin() {
+        GameIntf().CONSTinit();
+        GameIntf().init();
+        App().CurrentScreen = 2;
+        Clock().ctimer = true;
+    }
+
+    static clsGameIntf& Game() { return GameIntf(); }
+    static int16_t Value(int i) { return Sudoku().CurrentGrid[i / 9][i % 9]; }
+
+    static QPoint CellCenter(int i) { return {222 + 60 * (i % 9) + 29, 38 + 60 * (i / 9) + 29}; }
+
+    // Where pad button b (0..8 digits, 9 eraser, 10 hint, 11 pencil) lies for the pad
+    // opened on cell i.
+    static QPoint PadButtonCenter(int i, int b) {
+        const int x = std::min(222 + 60 * (i % 9), 620);
+        const int y = std::min(38 + 60 * (i / 9), 400);
+        return {x + 12 + 42 * (b % 3) + 20, y + 22 + 42 * (b / 3) + 20};
+    }
+
+    static void ClickAt(QPoint p, int button = 1) { Click(p.x(), p.y(), button); }
+
+    // Opens the pad on cell i, lets a frame place the pad, and presses pad button b.
+    static void Enter(int i, int b) {
+        ClickAt(CellCenter(i));
+        Tick();
+        ClickAt(PadButtonCenter(i, b));
+    }
+};
