@@ -347,26 +347,16 @@ void clsGameIntf::PadOpenDown(int16_t Button) {
     if (!pencil.MouseDown()) PadVisible = false;
 }
 
+// The pad's buttons and the board's cells act on the press; of them only the pencil box
+// has a pressed look to end.
 int16_t clsGameIntf::MouseUp() {
     if (PadVisible) {
-        for (clsNBtn& button : pad)
-            button.MouseUp();
         pencil.MouseUp();
-    } else {
-        PadClosedUp();
+        return 0;
     }
-    return 0;
-}
-
-void clsGameIntf::PadClosedUp() {
     ReleaseOptions();
-    if (ReleaseCommands()) return;
-    if (Switches().GamePaused) {
-        Draw();
-        return;
-    }
-    for (const clsMyBtn& cell : cells)
-        cell.MouseUp();
+    if (!ReleaseCommands() && Switches().GamePaused) Draw();
+    return 0;
 }
 
 void clsGameIntf::ReleaseOptions() {

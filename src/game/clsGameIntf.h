@@ -40,6 +40,7 @@ public:
     void Settimer(const QString& txt) { clock.Settimer(txt); }
     void SetTC(int16_t k);
     void FlashChk();
+    // The answer to one of the board's questions (the questions come with the commands).
     void DlgRetCallback(int16_t ret);
 
     // Read-only views for tests.
@@ -77,7 +78,6 @@ private:
 
     void PadClosedDown();
     void PadOpenDown(int16_t Button);
-    void PadClosedUp();
     void ReleaseOptions();
     bool ReleaseCommands();
 

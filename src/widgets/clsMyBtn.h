@@ -7,7 +7,7 @@
 #include <cstdint>
 
 // One cell of the board. Only cells that were empty when the puzzle was dealt react to
-// the pointer; the game screen acts on MouseDown, and never on a release.
+// the pointer; the game screen acts on the press, so a cell takes no release.
 class clsMyBtn {
 public:
     bool Enabled = false;  // editable: empty when dealt
@@ -28,7 +28,6 @@ public:
     void DrawH() { Highlighted = true; }
     bool MouseMove(int16_t X, int16_t Y);
     bool MouseDown() const { return Enabled && OnMove; }
-    bool MouseUp() const { return false; }
 
     QString Text() const { return text; }
     bool Pencil() const { return pencil; }

@@ -21,9 +21,8 @@ public:
     // Draws the caption in the font selected beforehand: the pad picks it once for all.
     void Draw();
     void MouseMove(int16_t X, int16_t Y);
+    // The pad acts on the press, so the button takes no release.
     bool MouseDown(bool forced = false);
-    // The pad acts on the press; a release is never a click.
-    bool MouseUp() { return false; }
 
 private:
     int16_t width = 0;
