@@ -1,7 +1,6 @@
 #include "shell/QtSoundBackend.h"
 
 #include <QCoreApplication>
-#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,26 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-using Command = QtSoundBackend::Command;
-
-// A tenth of a second of silence, 8-bit mono 8 kHz.
-void WriteSilentWave(const QString& path) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    QDataStream out(&file);
-    out.setByteOrder(QDataStream::LittleEndian);
-    const quint32 samples = 800;
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + samples);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000) << quint16(1)
-        << quint16(8);
-    out.writeRawData("data", 4);
-    out << samples;
-    for (quint32 i = 0; i < samples; ++i)
-        out << quint8(128);
-}
 
 TEST(QtSoundBackendParse, OpenTakesTheWholePathUpToTheLastTypeClause) {
     const auto open = QtSoundBackend::Parse(
@@ -43,22 +22,12 @@ TEST(QtSoundBackendParse, OpenTakesTheWholePathUpToTheLastTypeClause) {
 }
 
 TEST(QtSoundBackendParse, PlayStopCloseAndVolume) {
-    const auto loop = QtSoundBackend::Parse("play bg2 repeat");
-    ASSERT_TRUE(loop);
-    EXPECT_EQ(loop->alias, "bg2");
-    EXPECT_TRUE(loop->repeat);
-    const auto once = QtSoundBackend::Parse("play Click from 0");
-    ASSERT_TRUE(once);
-    EXPECT_FALSE(once->repeat);
-    const auto volume = QtSoundBackend::Parse("setaudio bg1 volume to 50");
-    ASSERT_TRUE(volume);
-    EXPECT_EQ(volume->verb, "setaudio");
-    EXPECT_EQ(volume->volume, 50);
+    EXPECT_TRUE(QtSoundBackend::Parse("play bg2 repeat")->repeat);
+    EXPECT_FALSE(QtSoundBackend::Parse("play Click from 0")->repeat);
+    EXPECT_EQ(QtSoundBackend::Parse("setaudio bg1 volume to 50")->volume, 50);
     EXPECT_EQ(QtSoundBackend::Parse("stop bg0")->alias, "bg0");
-    EXPECT_EQ(QtSoundBackend::Parse("close Con")->verb, "close");
-
-    for (const char* odd : {"", "play", "play Click", "play Click from 5", "stop a b",
-                            "setaudio bg1 volume 50", "pause bg1", "setaudio bg1 volume to x"}) {
+    for (const char* odd : {"", "play Click", "play Click from 5", "stop a b", "pause bg1",
+                            "setaudio bg1 volume 50", "setaudio bg1 volume to x"}) {
         EXPECT_FALSE(QtSoundBackend::Parse(odd)) << odd;
     }
 }
@@ -78,7 +47,8 @@ TEST(QtSoundBackend, FileInAFolderWithSpacesOpensAndCloses) {
     QTemporaryDir dir;
     const QString folder = dir.path() + "/my sounds";
     ASSERT_TRUE(QDir().mkpath(folder));
-    WriteSilentWave(folder + "/CLICK 12B.wav");
+    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/res/sound/CLICK12B.wav",
+                            folder + "/CLICK 12B.wav"));
 
     QtSoundBackend backend;
     backend.Send("open " + folder.toStdString() + "/CLICK 12B.wav type MPEGVideo alias Click");

@@ -21,7 +21,6 @@ TEST_F(NumberTest, ReadsZeroUntilGivenATime) {
     set.Settimer("00:00:00");
     const QImage zero = Shows(set);
     EXPECT_EQ(Shows(fresh), zero);
-
     set.Settimer("01:02:03");
     EXPECT_NE(Shows(set), zero);
 }

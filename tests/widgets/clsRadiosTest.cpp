@@ -16,7 +16,7 @@ protected:
         }
     }
 
-    void Press(clsRadios& group, int16_t x) {
+    static void Press(clsRadios& group, int16_t x) {
         group.MouseMove(x, 110);
         group.MouseDown();
     }
@@ -27,20 +27,12 @@ protected:
 TEST_F(RadiosTest, PressMovesTheSingleSelectionInEitherListOrder) {
     for (bool reversed : {false, true}) {
         clsRadios group;
-        if (reversed) {
-            for (int i = 2; i >= 0; --i)
-                group.AddRadio(buttons[static_cast<size_t>(i)]);
-        } else {
-            for (clsRbtn& b : buttons)
-                group.AddRadio(b);
-        }
-        group.setvalue(1); // buttons[1] in normal order, buttons[1] also reversed
-        EXPECT_EQ(buttons[1].Chked, 1);
-
+        for (int i = 0; i < 3; ++i)
+            group.AddRadio(buttons[static_cast<size_t>(reversed ? 2 - i : i)]);
+        group.setvalue(1); // buttons[1] in either order
         Press(group, 110); // buttons[0]
         EXPECT_EQ(buttons[0].Chked, 1);
         EXPECT_EQ(buttons[1].Chked, 0);
-        EXPECT_EQ(buttons[2].Chked, 0);
         EXPECT_EQ(group.value, reversed ? 2 : 0);
 
         Press(group, 230); // buttons[2]
@@ -48,11 +40,11 @@ TEST_F(RadiosTest, PressMovesTheSingleSelectionInEitherListOrder) {
         EXPECT_EQ(buttons[2].Chked, 1);
         EXPECT_EQ(group.value, reversed ? 0 : 2);
         for (clsRbtn& b : buttons)
-            b.init("B", 53, 18, 1);
+            b.Chked = 0;
     }
 }
 
-TEST_F(RadiosTest, PressingTheSelectedButtonChangesNothing) {
+TEST_F(RadiosTest, PressingTheSelectedButtonChangesNothingButStillClicks) {
     clsRadios group;
     for (clsRbtn& b : buttons)
         group.AddRadio(b);
@@ -60,17 +52,9 @@ TEST_F(RadiosTest, PressingTheSelectedButtonChangesNothing) {
     Press(group, 230);
     EXPECT_EQ(group.value, 2);
     EXPECT_EQ(buttons[2].Chked, 1);
-    Press(group, 10);
-    EXPECT_EQ(group.value, 2) << "a press beside the buttons selects nothing";
-}
-
-TEST_F(RadiosTest, ReleaseReportsAClickOverAnyButton) {
-    clsRadios group;
-    for (clsRbtn& b : buttons)
-        group.AddRadio(b);
-    group.MouseMove(170, 110);
     EXPECT_TRUE(group.MouseUp());
-    group.MouseMove(157, 110); // between two buttons
+    Press(group, 157); // between two buttons
+    EXPECT_EQ(group.value, 2);
     EXPECT_FALSE(group.MouseUp());
 }
 
@@ -87,13 +71,6 @@ TEST_F(RadiosTest, FrameTopEdgeStartsAfterTheCaptionEstimate) {
     EXPECT_NE(Pixel(150, 280), Pixel(150, 281)) << "bottom edge";
     EXPECT_NE(Pixel(100, 206), Pixel(101, 206));
     EXPECT_EQ(Pixel(100, 205), Pixel(101, 205)) << "left edge starts 6 below the top";
-}
-
-TEST_F(RadiosTest, PanelGetsMoreOpaqueTowardsTheBottom) {
-    Drawing().SpeedBuffer.fill(qRgb(255, 255, 255));
-    clsRadios group;
-    group.drawFrame("", 100, 200, 200, 80);
-    EXPECT_GT(qGreen(Pixel(200, 205)), qGreen(Pixel(200, 275)));
 }
 
 } // namespace
