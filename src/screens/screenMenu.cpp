@@ -31,9 +31,6 @@ int RandomInt(int range) { return static_cast<int>(Rnd() * range); }
 
 } // namespace
 
-screenMenu::screenMenu() = default;
-screenMenu::~screenMenu() = default;
-
 void screenMenu::init() {
     StopSound(MusicAlias());
     const std::string& folder = App().ProgramFolder;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/Graphics.h"
 #include "draw/Picture.h"
 #include "shell/Screen.h"
 #include "widgets/clsButton.h"
@@ -9,22 +10,18 @@
 #include <memory>
 #include <vector>
 
-class Graphics;
-
 // The title screen: a lit title, five buttons, the version, and the falling digits that
 // the options, records, help and loading screens draw behind themselves too.
 class screenMenu : public Screen {
 public:
-    screenMenu();
-    ~screenMenu() override;
-
     void init();
     // Clears the falling-digit layer to black.
     void reset();
     void DrawTitle();
     void Draw() override;
     void MouseMove(int16_t X, int16_t Y) override;
-    // Advances the falling digits one frame and draws them; every caller passes 2.
+    // Advances the falling digits one frame and draws them. Mode 2 moves every column; any
+    // other mode holds the columns past 20 whose parity equals it. Every screen passes 2.
     void BackRedraw(int16_t mode);
     void MouseDown(int16_t button) override;
     int16_t MouseUp() override;
