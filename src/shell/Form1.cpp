@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPalette>
 #include <QScreen>
 
 Form1::Form1() : picture(new Picture1(this)) {
@@ -15,6 +16,11 @@ Form1::Form1() : picture(new Picture1(this)) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(793, 607);
+    // The drawing area is 791 wide; the two columns beside it stay dark like the game.
+    QPalette dark = palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    setPalette(dark);
+    setAutoFillBackground(true);
     setWindowIcon(QIcon(QString::fromStdString(App().ProgramFolder + "/res/icon.png")));
     picture->setGeometry(0, 0, 791, 608);
     picture->setFocus();
