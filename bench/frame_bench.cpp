@@ -1,0 +1,108 @@
+// Cost of one frame of each screen: its Draw plus the copy to the window's buffer.
+// Every frame must stay far below the 25 ms tick; the aim is 1 ms.
+#include "dialogs/clsConfirmDialog.h"
+#include "dialogs/clsWaiting.h"
+#include "draw/Drawing.h"
+#include "engine/GameSettings.h"
+#include "engine/Generator.h"
+#include "engine/Random.h"
+#include "game/clsGameIntf.h"
+#include "screens/clsLvlSrc.h"
+#include "screens/screenMenu.h"
+#include "shell/AppState.h"
+#include "shell/Dispatcher.h"
+#include "shell/GameClock.h"
+#include "shell/ScreenId.h"
+#include "shell/Screens.h"
+#include "shell/Switches.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QImage window(791, 608, QImage::Format_ARGB32_Premultiplied);
+
+void Present(const QImage& buffer) {
+    QPainter painter(&window);
+    painter.drawImage(0, 0, buffer);
+}
+
+void Frames(benchmark::State& state, Screen& screen) {
+    for (auto _ : state) {
+        screen.Draw();
+        PresentBuffer();
+    }
+}
+
+void DealGame(int16_t puzzleType) {
+    Settings().PuzzleType = puzzleType;
+    PrepareNewPuzzle();
+    BuildSolution();
+    HideCells(1);
+    LoadBlockImages(App().ProgramFolder);
+    GameIntf().CONSTinit();
+    GameIntf().init();
+    App().CurrentScreen = GameScreen;
+    Clock().ctimer = true;
+}
+
+void BM_Title(benchmark::State& state) {
+    Menu().init();
+    Frames(state, Menu());
+}
+
+void BM_Options(benchmark::State& state) {
+    LvlSrc().init();
+    Frames(state, LvlSrc());
+}
+
+void BM_Loading(benchmark::State& state) { Frames(state, Waiting()); }
+
+void BM_GameWithPadAndHighlight(benchmark::State& state) {
+    DealGame(static_cast<int16_t>(state.range(0)));
+    Switches().HighlightOn = 1;
+    Switches().PadAssist = 1;
+    // Hover the first empty cell, open the pad on it, then point into the board.
+    for (int16_t i = 0; i < 81; ++i) {
+        const int16_t x = static_cast<int16_t>(222 + 60 * (i % 9) + 29);
+        const int16_t y = static_cast<int16_t>(38 + 60 * (i / 9) + 29);
+        DispatchMouseMove(x, y);
+        if (GameIntf().Cursor() == i) {
+            DispatchMouseDown(1);
+            break;
+        }
+    }
+    Frames(state, GameIntf());
+}
+
+void BM_ConfirmDialog(benchmark::State& state) {
+    DealGame(0);
+    ConfirmDlg().Show("Return to Main menu will end this game.\r\nReturn?", "Return", 1, "OK",
+                      "Cancel");
+    Frames(state, ConfirmDlg());
+}
+
+} // namespace
+
+BENCHMARK(BM_Title)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Options)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Loading)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GameWithPadAndHighlight)->Arg(0)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ConfirmDialog)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    App().ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    App().VersionText = "1.42";
+    FillStageTables();
+    SeedRandom(7);
+    HoldSeed(true);
+    StartDrawing(800, 608);
+    SetPresenter(Present);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
