@@ -4,13 +4,14 @@
 
 #include "engine/Grid.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <array>
 #include <string>
-#include <vector>
 
 namespace sudoku_checks {
 
-// Region digits of a layout as one 81-character string, row by row.
 inline std::string Flatten(const LayoutRows& layout) {
     std::string flat;
     for (const std::string& row : layout)
@@ -27,76 +28,62 @@ inline std::string Flatten(const Grid& grid) {
     return flat;
 }
 
+inline Grid ToGrid(const std::string& digits) {
+    Grid grid{};
+    for (int i = 0; i < 81; ++i)
+        grid[i / 9][i % 9] = static_cast<int16_t>(digits[i] - '0');
+    return grid;
+}
+
 inline LayoutRows BoxLayout() {
     LayoutRows layout;
-    for (int r = 0; r < 9; ++r) {
-        for (int c = 0; c < 9; ++c)
-            layout[r] += static_cast<char>('1' + 3 * (r / 3) + c / 3);
-    }
+    for (int i = 0; i < 81; ++i)
+        layout[i / 9] += static_cast<char>('1' + 3 * (i / 27) + i % 9 / 3);
     return layout;
 }
 
-// Each region digit names exactly nine cells, joined edge to edge.
+// Each region digit names nine cells joined edge to edge.
 inline bool HasNineConnectedRegions(const std::string& regions) {
-    if (regions.size() != 81) return false;
     for (char region = '1'; region <= '9'; ++region) {
-        std::vector<int> stack;
-        std::array<bool, 81> seen{};
-        int size = 0;
-        for (int i = 0; i < 81; ++i)
-            size += regions[i] == region ? 1 : 0;
+        std::array<bool, 81> reached{};
         const auto start = regions.find(region);
-        if (size != 9 || start == std::string::npos) return false;
-        stack.push_back(static_cast<int>(start));
-        seen[start] = true;
-        int reached = 0;
-        while (!stack.empty()) {
-            const int cell = stack.back();
-            stack.pop_back();
-            ++reached;
-            const int r = cell / 9;
-            const int c = cell % 9;
-            const std::array<std::array<int, 2>, 4> steps{
-                {{r - 1, c}, {r + 1, c}, {r, c - 1}, {r, c + 1}}};
-            for (const auto& [nr, nc] : steps) {
-                const int next = 9 * nr + nc;
-                if (nr >= 0 && nr < 9 && nc >= 0 && nc < 9 && !seen[next] &&
-                    regions[next] == region) {
-                    seen[next] = true;
-                    stack.push_back(next);
+        if (start == std::string::npos) return false;
+        reached[start] = true;
+        int count = 1;
+        for (bool grew = true; grew;) {
+            grew = false;
+            for (int i = 0; i < 81; ++i) {
+                const bool touches = (i % 9 > 0 && reached[i - 1]) ||
+                                     (i % 9 < 8 && reached[i + 1]) || (i >= 9 && reached[i - 9]) ||
+                                     (i < 72 && reached[i + 9]);
+                if (!reached[i] && regions[i] == region && touches) {
+                    reached[i] = grew = true;
+                    ++count;
                 }
             }
         }
-        if (reached != 9) return false;
+        if (count != 9 || std::count(regions.begin(), regions.end(), region) != 9) return false;
     }
-    return true;
+    return regions.size() == 81;
 }
 
 // Every row, column and region holds each digit 1..9 once.
 inline bool IsSolution(const std::string& digits, const std::string& regions) {
-    if (digits.size() != 81 || regions.size() != 81) return false;
-    std::array<std::array<int, 10>, 27> counts{};
-    for (int i = 0; i < 81; ++i) {
+    std::array<std::array<int, 10>, 27> seen{};
+    for (int i = 0; i < 81 && digits.size() == 81 && regions.size() == 81; ++i) {
         const int d = digits[i] - '0';
         const int g = regions[i] - '1';
-        if (d < 1 || d > 9 || g < 0 || g > 8) return false;
-        ++counts[i / 9][d];
-        ++counts[9 + i % 9][d];
-        ++counts[18 + g][d];
+        if (d < 1 || d > 9 || g < 0 || g > 8 || seen[i / 9][d]++ || seen[9 + i % 9][d]++ ||
+            seen[18 + g][d]++)
+            return false;
     }
-    for (const auto& unit : counts) {
-        for (int d = 1; d <= 9; ++d) {
-            if (unit[d] != 1) return false;
-        }
-    }
-    return true;
+    return digits.size() == 81 && regions.size() == 81;
 }
 
 inline bool IsSolution(const Grid& grid, const LayoutRows& layout) {
     return IsSolution(Flatten(grid), Flatten(layout));
 }
 
-// Every non-zero digit of the puzzle stands in the same place in the solution.
 inline bool KeepsGivens(const std::string& puzzle, const std::string& solution) {
     for (size_t i = 0; i < puzzle.size(); ++i) {
         if (puzzle[i] != '0' && puzzle[i] != solution[i]) return false;
@@ -104,20 +91,22 @@ inline bool KeepsGivens(const std::string& puzzle, const std::string& solution) 
     return puzzle.size() == solution.size();
 }
 
-inline std::array<int, 9> EmptiesPerRow(const std::string& puzzle) {
-    std::array<int, 9> empties{};
-    for (int i = 0; i < 81; ++i)
-        empties[i / 9] += puzzle[i] == '0' ? 1 : 0;
-    return empties;
-}
-
-// Cells emptied in each row: row 0 and the even rows lose q0 + 1, the odd rows q1 + 1.
-inline std::array<int, 9> ExpectedEmpties(int level) {
+// A dealt puzzle: a valid solution, givens taken from it, 41/32/27 givens, and row 0 and
+// the even rows emptied by q0 + 1 cells, the odd rows by q1 + 1.
+inline ::testing::AssertionResult IsDealt(const std::string& puzzle, const std::string& solution,
+                                          const std::string& regions, int level) {
     const std::array<std::array<int, 2>, 3> quotas{{{3, 4}, {4, 5}, {5, 5}}};
-    std::array<int, 9> empties{};
-    for (int r = 0; r < 9; ++r)
-        empties[r] = quotas[level][r % 2] + 1;
-    return empties;
+    const std::array<int, 3> givens{41, 32, 27};
+    if (!IsSolution(solution, regions) || !KeepsGivens(puzzle, solution))
+        return ::testing::AssertionFailure() << "bad solution or givens: " << puzzle;
+    if (81 - std::count(puzzle.begin(), puzzle.end(), '0') != givens[level])
+        return ::testing::AssertionFailure() << "wrong number of givens: " << puzzle;
+    for (int r = 0; r < 9; ++r) {
+        if (std::count(puzzle.begin() + 9 * r, puzzle.begin() + 9 * r + 9, '0') !=
+            quotas[level][r % 2] + 1)
+            return ::testing::AssertionFailure() << "row " << r << " quota: " << puzzle;
+    }
+    return ::testing::AssertionSuccess();
 }
 
 } // namespace sudoku_checks
