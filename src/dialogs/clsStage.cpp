@@ -9,14 +9,9 @@ void clsStage::Show() {
     continueButton.init(QStringLiteral("Continue"), 100, 32, 0);
     continueButton.SetLocation(470, 315);
     HoldGame();
-    // A stage past the last one has no table entries; it shows as a Regular stage without
-    // a limit rather than reading beyond the tables.
-    const GameSettings& s = Settings();
-    const bool known = s.Stage < s.StageType.size();
-    typeName =
-        known && s.StageType[s.Stage] != 0 ? QStringLiteral("Nonomino") : QStringLiteral("Regular");
-    timeLimit = known ? static_cast<int16_t>(s.StageTimeLimit[s.Stage] - 50 * s.ChallengeLevel)
-                      : int16_t{0};
+    typeName = Settings().StageType[StageIndex()] != 0 ? QStringLiteral("Nonomino")
+                                                       : QStringLiteral("Regular");
+    timeLimit = StageTimeAllowed();
     Draw();
 }
 

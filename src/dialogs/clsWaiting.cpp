@@ -15,16 +15,10 @@
 #include "shell/ScreenId.h"
 #include "shell/Screens.h"
 
-namespace {
-
-bool StageKnown(const GameSettings& s) { return s.Stage < s.StageLevel.size(); }
-
-} // namespace
-
 void clsWaiting::BeginNew() {
     GameSettings& s = Settings();
     Open();
-    if (!s.TrainingMode && StageKnown(s)) s.Level = s.StageLevel[s.Stage];
+    if (!s.TrainingMode) s.Level = s.StageLevel[StageIndex()];
     PrepareNewPuzzle();
     SetProgress(10);
     LoadBlockImages(App().ProgramFolder);
@@ -46,9 +40,9 @@ void clsWaiting::BeginNew() {
 void clsWaiting::BeginLoad() {
     GameSettings& s = Settings();
     Open();
-    if (!s.TrainingMode && StageKnown(s)) {
-        s.Level = s.StageLevel[s.Stage];
-        s.PuzzleType = s.StageType[s.Stage];
+    if (!s.TrainingMode) {
+        s.Level = s.StageLevel[StageIndex()];
+        s.PuzzleType = s.StageType[StageIndex()];
     }
     LoadBlockImages(App().ProgramFolder);
     GameIntf().CONSTinit();

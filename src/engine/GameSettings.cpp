@@ -1,5 +1,7 @@
 #include "engine/GameSettings.h"
 
+#include <algorithm>
+
 GameSettings& Settings() {
     static GameSettings settings;
     return settings;
@@ -15,4 +17,14 @@ void FillStageTables() {
     s.StageType = {0, 1, 0, 2, 0, 3, 0, 4, 0, 5};
     s.Stage = 0;
     s.StageLevel = {0, 0, 0, 0, 1, 1, 1, 1, 2, 2};
+}
+
+size_t StageIndex() {
+    const GameSettings& s = Settings();
+    return std::min<size_t>(s.Stage, s.StageTimeLimit.size() - 1);
+}
+
+int16_t StageTimeAllowed() {
+    const GameSettings& s = Settings();
+    return static_cast<int16_t>(s.StageTimeLimit[StageIndex()] - 50 * s.ChallengeLevel);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 // What kind of game is played: chosen on the options screen, advanced by a challenge.
@@ -23,3 +24,10 @@ void ResetSettings();
 
 // The ten challenge stages: time limits, puzzle types and levels.
 void FillStageTables();
+
+// The stage whose table entries apply. A finished challenge leaves Stage at 10, one past
+// the tables, so every read of them goes through here.
+size_t StageIndex();
+
+// Seconds the current challenge stage allows at the chosen challenge level.
+int16_t StageTimeAllowed();

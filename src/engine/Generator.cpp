@@ -94,7 +94,7 @@ void PrepareNewPuzzle() {
     GameSettings& settings = Settings();
     s.FreeDigitCount = 9;
     s.SeenDigits = {};
-    if (!settings.TrainingMode) settings.PuzzleType = settings.StageType[settings.Stage];
+    if (!settings.TrainingMode) settings.PuzzleType = settings.StageType[StageIndex()];
     // A challenge stage keeps its template; training draws one.
     BuildLayout(settings.TrainingMode ? 0 : -1);
 }

@@ -261,7 +261,7 @@ void clsGameIntf::DrawHeighlight() {
 }
 
 void clsGameIntf::DrawTimeLeft() {
-    const int limit = StageLimit();
+    const int limit = StageTimeAllowed();
     const int remaining = limit - TC;
     DrawText(25, 50, "Left time:" + QString::number(remaining) + " Second");
     const float fraction =
@@ -269,16 +269,9 @@ void clsGameIntf::DrawTimeLeft() {
     DrawProgressBar(30, 25, 150, 10, fraction);
 }
 
-// A finished challenge leaves Stage at 10, past the end of the tables.
-int16_t clsGameIntf::StageLimit() {
-    const GameSettings& s = Settings();
-    const size_t stage = std::min<size_t>(s.Stage, s.StageTimeLimit.size() - 1);
-    return static_cast<int16_t>(s.StageTimeLimit[stage] - 50 * s.ChallengeLevel);
-}
-
 void clsGameIntf::SetTC(int16_t k) {
     // Running out of time will end the challenge here; until then the count holds at the limit.
-    TC = std::min(k, StageLimit());
+    TC = std::min(k, StageTimeAllowed());
 }
 
 void clsGameIntf::MouseMove(int16_t X, int16_t Y) {

@@ -85,7 +85,6 @@ private:
     void PlaceDigit(int16_t num, int16_t prev);
     bool FinishIfComplete();
     void StopFlash(int16_t cell);
-    static int16_t StageLimit();
 
     std::array<QPoint, 12> PadPos{};
     bool padPosFilled = false;

@@ -90,6 +90,10 @@ TEST_F(GeneratorTest, ChallengeTakesTheTemplateFromTheStage) {
         LoadTemplate(Settings().PuzzleType);
         EXPECT_EQ(built, stage % 2 ? Sudoku().RegionLayout : sudoku_checks::BoxLayout());
     }
+    // A finished challenge stands one past the tables and keeps reading the last stage.
+    Settings().Stage = 10;
+    PrepareNewPuzzle();
+    EXPECT_EQ(Settings().PuzzleType, 5);
 }
 
 TEST_F(GeneratorTest, LaterRowsFollowFromTheSolutionAndRowZero) {
