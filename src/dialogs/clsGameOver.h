@@ -1,23 +1,14 @@
 #pragma once
 
-#include "dialogs/OverlayPanel.h"
-#include "shell/Screen.h"
-#include "widgets/clsButton.h"
-
-#include <cstdint>
+#include "dialogs/OneButtonDialog.h"
 
 // Ends a challenge whose stage ran out of time; "Menu" leads back to the title.
-class clsGameOver : public Screen {
+class clsGameOver : public OneButtonDialog {
 public:
+    clsGameOver();
     void Show();
-    void Draw() override;
-    void MouseMove(int16_t X, int16_t Y) override;
-    int16_t MouseUp() override;
-    void MouseDown(int16_t button) override;
-
-    const OverlayPanel& Panel() const { return panel; }
 
 private:
-    OverlayPanel panel{250, 225, 325, 150, 225, 375};
-    clsButton menuButton;
+    void DrawContents() override;
+    void Clicked() override;
 };

@@ -5,28 +5,18 @@
 #include "draw/Text.h"
 #include "game/GameImages.h"
 
+clsPause::clsPause()
+    : OneButtonDialog({250, 210, 335, 150, 210, 390}, QStringLiteral("Continue"), 315) {}
+
 void clsPause::Show() {
-    if (!panel.Open(PauseDialog)) return;
-    continueButton.init(QStringLiteral("Continue"), 100, 32, 0);
-    continueButton.SetLocation(470, 315);
+    if (!Open(PauseDialog)) return;
     HoldGame();
     Draw();
 }
 
-void clsPause::Draw() {
-    if (!panel.Draw()) return;
-    continueButton.Draw();
+void clsPause::DrawContents() {
     DrawImagePart(TheGameImages().Surface, 280, 220, 58, 58, 0, 0, 1.0f, TransparentKey);
-    SetFont(QStringLiteral("Arial Black"), 12, FontRegular);
-    SetTextColor(255, 255, 255, 255);
     DrawText(360, 245, QStringLiteral("Game Paused"));
 }
 
-void clsPause::MouseMove(int16_t X, int16_t Y) { continueButton.MouseMove(X, Y); }
-
-int16_t clsPause::MouseUp() {
-    if (continueButton.MouseUp()) ResumeGame();
-    return 0;
-}
-
-void clsPause::MouseDown(int16_t /*button*/) { continueButton.MouseDown(); }
+void clsPause::Clicked() { ResumeGame(); }

@@ -4,10 +4,11 @@
 #include "draw/Text.h"
 #include "engine/GameSettings.h"
 
+clsStage::clsStage()
+    : OneButtonDialog({250, 210, 335, 150, 210, 390}, QStringLiteral("Continue"), 315) {}
+
 void clsStage::Show() {
-    if (!panel.Open(StageDialog)) return;
-    continueButton.init(QStringLiteral("Continue"), 100, 32, 0);
-    continueButton.SetLocation(470, 315);
+    if (!Open(StageDialog)) return;
     HoldGame();
     typeName = Settings().StageType[StageIndex()] != 0 ? QStringLiteral("Nonomino")
                                                        : QStringLiteral("Regular");
@@ -15,11 +16,7 @@ void clsStage::Show() {
     Draw();
 }
 
-void clsStage::Draw() {
-    if (!panel.Draw()) return;
-    continueButton.Draw();
-    SetFont(QStringLiteral("Arial Black"), 12, FontRegular);
-    SetTextColor(255, 255, 255, 255);
+void clsStage::DrawContents() {
     DrawText(360, 235, QStringLiteral("STAGE %1").arg(int{Settings().Stage}));
     DrawText(300, 255, QStringLiteral("Limited Time:"));
     DrawText(430, 255, QStringLiteral("%1 Second").arg(timeLimit));
@@ -27,11 +24,4 @@ void clsStage::Draw() {
     DrawText(430, 275, typeName);
 }
 
-void clsStage::MouseMove(int16_t X, int16_t Y) { continueButton.MouseMove(X, Y); }
-
-int16_t clsStage::MouseUp() {
-    if (continueButton.MouseUp()) ResumeGame();
-    return 0;
-}
-
-void clsStage::MouseDown(int16_t /*button*/) { continueButton.MouseDown(); }
+void clsStage::Clicked() { ResumeGame(); }

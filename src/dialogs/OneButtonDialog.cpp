@@ -1,0 +1,31 @@
+#include "dialogs/OneButtonDialog.h"
+
+#include "draw/Text.h"
+
+OneButtonDialog::OneButtonDialog(const OverlayPanel& panel, const QString& caption,
+                                 int16_t buttonTop)
+    : panel(panel), caption(caption), buttonTop(buttonTop) {}
+
+bool OneButtonDialog::Open(ScreenId dialog) {
+    if (!panel.Open(dialog)) return false;
+    button.init(caption, 100, 32, 0);
+    button.SetLocation(470, buttonTop);
+    return true;
+}
+
+void OneButtonDialog::Draw() {
+    if (!panel.Draw()) return;
+    button.Draw();
+    SetFont(QStringLiteral("Arial Black"), 12, FontRegular);
+    SetTextColor(255, 255, 255, 255);
+    DrawContents();
+}
+
+void OneButtonDialog::MouseMove(int16_t X, int16_t Y) { button.MouseMove(X, Y); }
+
+void OneButtonDialog::MouseDown(int16_t /*button*/) { button.MouseDown(); }
+
+int16_t OneButtonDialog::MouseUp() {
+    if (button.MouseUp()) Clicked();
+    return 0;
+}
