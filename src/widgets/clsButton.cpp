@@ -15,42 +15,34 @@ constexpr int CaptionHeight = 18;
 
 void clsButton::init(const QString& text, int16_t Wid, int16_t hei, uint8_t colorp) {
     caption = text;
-    width = Wid;
-    height = hei;
+    box.width = Wid;
+    box.height = hei;
     palette = colorp;
     enabled = true;
 }
 
-void clsButton::SetLocation(int16_t m_Left, int16_t m_top) {
-    left = m_Left;
-    top = m_top;
-    hit = {left, top, left + width, top + height};
-}
+void clsButton::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_top); }
 
 void clsButton::Draw() {
     const int estimate = CharWidth * static_cast<int>(caption.size());
-    const int dx = RoundHalfEven((width - estimate) / 2.0);
-    const int dy = RoundHalfEven((height - CaptionHeight) / 2.0);
+    const int dx = RoundHalfEven((box.width - estimate) / 2.0);
+    const int dy = RoundHalfEven((box.height - CaptionHeight) / 2.0);
     // A caption wider than the button widens it for good; the hit area stays as placed.
-    if (width < estimate + 10) width = static_cast<int16_t>(estimate + 10);
+    if (box.width < estimate + 10) box.width = static_cast<int16_t>(estimate + 10);
 
     const DrawState& d = Drawing();
     const QBrush& brush = !enabled     ? d.ButtonBrushDisabled[palette]
                           : state != 0 ? d.ButtonBrushHover[palette]
                                        : d.ButtonBrushNormal[palette];
-    FillRectWith(left, top, width, height, brush);
+    FillRectWith(box.left, box.top, box.width, box.height, brush);
     SetFont(QStringLiteral("Arial Black"), 11, FontRegular);
     SetTextColor(255, 255, 255, 255);
-    DrawText(static_cast<int16_t>(left + dx), static_cast<int16_t>(top + dy), caption);
+    DrawText(static_cast<int16_t>(box.left + dx), static_cast<int16_t>(box.top + dy), caption);
 }
 
 void clsButton::MouseMove(int16_t X, int16_t Y) {
     if (!enabled) return;
-    if (!PointInRect(X, Y, hit)) {
-        state = 0;
-    } else if (state == 0) {
-        state = 1;
-    }
+    state = Hovered(state, box.Under(X, Y));
 }
 
 void clsButton::MouseDown() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw/Rect.h"
+#include "widgets/WidgetBox.h"
 
 #include <QString>
 #include <cstdint>
@@ -19,15 +19,11 @@ public:
 
     int16_t State() const { return state; }
     bool Enabled() const { return enabled; }
-    int16_t Width() const { return width; }
+    int16_t Width() const { return box.width; }
 
 private:
     QString caption;
-    int16_t width = 0;
-    int16_t height = 0;
-    int16_t left = 0;
-    int16_t top = 0;
-    Rect hit;
+    WidgetBox box;
     int16_t state = 0;
     bool enabled = true;
     uint8_t palette = 0;

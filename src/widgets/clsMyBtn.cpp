@@ -26,38 +26,34 @@ void clsMyBtn::setnm(int16_t i, bool pf) {
 void clsMyBtn::init(int16_t Wid, int16_t hei, int16_t number, uint8_t region, bool oneBased) {
     text = QString::number(number);
     Enabled = number == 0;
-    width = Wid;
-    height = hei;
+    box.width = Wid;
+    box.height = hei;
     gametype = oneBased;
     shade = static_cast<uint8_t>(oneBased ? region - 1 : region);
 }
 
-void clsMyBtn::SetLocation(int16_t m_Left, int16_t m_top) {
-    left = m_Left;
-    top = m_top;
-    hit = {left, top, left + width, top + height};
-}
+void clsMyBtn::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_top); }
 
 void clsMyBtn::DrawTospeedBuffer(Graphics& g) const {
-    DrawCached(Drawing().BlockImages[shade], left, top, &g);
+    DrawCached(Drawing().BlockImages[shade], box.left, box.top, &g);
 }
 
 void clsMyBtn::Draw(bool mpause) {
     if (!mpause) {
         const DrawState& d = Drawing();
-        if (Highlighted) DrawCached(d.BlockFrameImage, left, top);
+        if (Highlighted) DrawCached(d.BlockFrameImage, box.left, box.top);
         // Hover lifts the cell's own shade over the board and any highlight.
-        if (Enabled && OnMove) DrawCached(d.BlockImages[shade], left, top);
+        if (Enabled && OnMove) DrawCached(d.BlockImages[shade], box.left, box.top);
         if (Ckframe > 0) {
-            DrawImagePart(TheGameImages().Surface, left + 3, top + 3, width, height,
-                          FlashFrame * width, 0, static_cast<float>(d.FlashOpacity[Ckframe]));
+            DrawImagePart(TheGameImages().Surface, box.left + 3, box.top + 3, box.width, box.height,
+                          FlashFrame * box.width, 0, static_cast<float>(d.FlashOpacity[Ckframe]));
         }
         DrawNumber();
     }
     Highlighted = false;
 }
 
-// The shadow falls below right on the player's digits and above left on the givens,
+// The shadow falls below right on the player's digits and above box.left on the givens,
 // so the two read apart at a glance.
 void clsMyBtn::DrawNumber() const {
     if (pencil) {
@@ -78,14 +74,14 @@ void clsMyBtn::DrawNumber() const {
     }
     const int shadowOffset = Enabled ? 3 : -1;
     UseTextColor(shadow);
-    DrawText(static_cast<int16_t>(left + 15 + shadowOffset),
-             static_cast<int16_t>(top + 13 + shadowOffset), text);
+    DrawText(static_cast<int16_t>(box.left + 15 + shadowOffset),
+             static_cast<int16_t>(box.top + 13 + shadowOffset), text);
     UseTextColor(face);
-    DrawText(static_cast<int16_t>(left + 15), static_cast<int16_t>(top + 13), text);
+    DrawText(static_cast<int16_t>(box.left + 15), static_cast<int16_t>(box.top + 13), text);
 }
 
 bool clsMyBtn::MouseMove(int16_t X, int16_t Y) {
     if (!Enabled) return false;
-    OnMove = PointInRect(X, Y, hit);
+    OnMove = box.Under(X, Y);
     return OnMove;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "draw/Graphics.h"
-#include "draw/Rect.h"
+#include "widgets/WidgetBox.h"
 
 #include <QString>
 #include <cstdint>
@@ -15,8 +15,8 @@ public:
     int16_t Ckframe = 0;   // flash countdown 5..1, 0 for none
     bool gametype = false; // region numbers count from 1 (Nonomino boards)
 
-    int32_t getLOC_x() const { return left; }
-    int32_t getLOC_y() const { return top; }
+    int32_t getLOC_x() const { return box.left; }
+    int32_t getLOC_y() const { return box.top; }
     void setnm(int16_t i, bool pf = false);
     void init(int16_t Wid, int16_t hei, int16_t number, uint8_t region, bool oneBased);
     void SetLocation(int16_t m_Left, int16_t m_top);
@@ -38,10 +38,6 @@ private:
     QString text = QStringLiteral("0");
     bool pencil = false;
     bool Highlighted = false;
-    int16_t width = 0;
-    int16_t height = 0;
-    int16_t left = 0;
-    int16_t top = 0;
-    Rect hit;
+    WidgetBox box;
     uint8_t shade = 0; // index into the drawing layer's block images
 };

@@ -7,17 +7,13 @@
 
 void clsNBtn::init(const std::string& Filename, int16_t Wid, int16_t hei, int16_t m_val) {
     val = QString::number(m_val);
-    width = Wid;
-    height = hei;
+    box.width = Wid;
+    box.height = hei;
     image = Filename.empty() ? nullptr : LoadImage(App().ProgramFolder + Filename);
     Enable = true;
 }
 
-void clsNBtn::SetLocation(int16_t m_Left, int16_t m_top) {
-    left = m_Left;
-    top = m_top;
-    hit = {left, top, left + width, top + height};
-}
+void clsNBtn::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_top); }
 
 void clsNBtn::Draw() {
     const DrawState& d = Drawing();
@@ -25,8 +21,8 @@ void clsNBtn::Draw() {
                          : States == 1 ? d.ButtonBrushHover[0]
                          : States == 2 ? d.ButtonBrushDown[0]
                                        : d.ButtonBrushNormal[0];
-    FillRectWith(left, top, width, height, fill);
-    DrawImagePart(image, left, top, width, height, 0, 0, 1.0f, TransparentKey);
+    FillRectWith(box.left, box.top, box.width, box.height, fill);
+    DrawImagePart(image, box.left, box.top, box.width, box.height, 0, 0, 1.0f, TransparentKey);
     if (!Enable || val == QLatin1String("0")) return;
     // Dark on the bright pressed fill, light on the others.
     if (States == 2) {
@@ -34,13 +30,13 @@ void clsNBtn::Draw() {
     } else {
         SetTextColor(255, 255, 255, 168);
     }
-    DrawText(static_cast<int16_t>(left + 6), static_cast<int16_t>(top + 2), val);
+    DrawText(static_cast<int16_t>(box.left + 6), static_cast<int16_t>(box.top + 2), val);
 }
 
 void clsNBtn::MouseMove(int16_t X, int16_t Y) {
     if (!Enable) {
         States = 0;
-    } else if (PointInRect(X, Y, hit)) {
+    } else if (box.Under(X, Y)) {
         if (States == 0) States = 1;
     } else if (States == 1) {
         States = 0;

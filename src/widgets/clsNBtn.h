@@ -1,7 +1,7 @@
 #pragma once
 
 #include "draw/Picture.h"
-#include "draw/Rect.h"
+#include "widgets/WidgetBox.h"
 
 #include <QString>
 #include <cstdint>
@@ -25,10 +25,6 @@ public:
     bool MouseDown(bool forced = false);
 
 private:
-    int16_t width = 0;
-    int16_t height = 0;
-    int16_t left = 0;
-    int16_t top = 0;
-    Rect hit;
+    WidgetBox box;
     ImageHandle image;
 };

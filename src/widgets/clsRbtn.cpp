@@ -18,43 +18,33 @@ int16_t BarWidth(int16_t width) { return width <= 60 ? 6 : 10; }
 
 void clsRbtn::init(const QString& text, int16_t Wid, int16_t hei, uint8_t colorp) {
     caption = text;
-    width = Wid;
-    height = hei;
+    box.width = Wid;
+    box.height = hei;
     colP = colorp;
     Chked = 0;
 }
 
-void clsRbtn::SetLocation(int16_t m_Left, int16_t m_top) {
-    left = m_Left;
-    top = m_top;
-    hit = {left, top, left + width, top + height};
-}
+void clsRbtn::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_top); }
 
 void clsRbtn::Draw() {
-    const int dx = RoundHalfEven((width - CharWidth * static_cast<int>(caption.size())) / 2.0);
-    const int dy = RoundHalfEven((height - CaptionHeight) / 2.0);
+    const int dx = RoundHalfEven((box.width - CharWidth * static_cast<int>(caption.size())) / 2.0);
+    const int dy = RoundHalfEven((box.height - CaptionHeight) / 2.0);
 
     const DrawState& d = Drawing();
     const bool lit = state != 0 || Chked != 0;
-    FillRectWith(left, top, width, height,
+    FillRectWith(box.left, box.top, box.width, box.height,
                  lit ? d.ButtonBrushHover[colP] : d.ButtonBrushNormal[colP]);
-    DrawRectOutline(left, top, width, height, MakeColor(255, 255, 255, 255), 1);
+    DrawRectOutline(box.left, box.top, box.width, box.height, MakeColor(255, 255, 255, 255), 1);
     if (Chked != 0) {
-        FillRectWith(left + 3, top + 3, BarWidth(width), static_cast<int16_t>(height - 6),
-                     MakeSolidBrush(255, 255, 255, 255));
+        FillRectWith(box.left + 3, box.top + 3, BarWidth(box.width),
+                     static_cast<int16_t>(box.height - 6), MakeSolidBrush(255, 255, 255, 255));
     }
     SetFont(QStringLiteral("Arial Black"), 10, FontRegular);
     SetTextColor(255, 255, 255, 255);
-    DrawText(static_cast<int16_t>(left + dx), static_cast<int16_t>(top + dy), caption);
+    DrawText(static_cast<int16_t>(box.left + dx), static_cast<int16_t>(box.top + dy), caption);
 }
 
-void clsRbtn::MouseMove(int16_t X, int16_t Y) {
-    if (!PointInRect(X, Y, hit)) {
-        state = 0;
-    } else if (state == 0) {
-        state = 1;
-    }
-}
+void clsRbtn::MouseMove(int16_t X, int16_t Y) { state = Hovered(state, box.Under(X, Y)); }
 
 void clsRbtn::MouseDown() {
     if (state == 0) return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "draw/Rect.h"
+#include "widgets/WidgetBox.h"
 
 #include <QString>
 #include <cstdint>
@@ -23,10 +23,6 @@ public:
 
 private:
     QString caption;
-    int16_t width = 0;
-    int16_t height = 0;
-    int16_t left = 0;
-    int16_t top = 0;
-    Rect hit;
+    WidgetBox box;
     int16_t state = 0;
 };

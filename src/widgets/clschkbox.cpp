@@ -5,31 +5,22 @@
 #include "shell/AppState.h"
 
 void clschkbox::init(const std::string& iconf, int16_t Wid, int16_t hei) {
-    width = Wid;
-    height = hei;
+    box.width = Wid;
+    box.height = hei;
     icon = LoadImage(App().ProgramFolder + iconf);
 }
 
-void clschkbox::SetLocation(int16_t m_Left, int16_t m_top) {
-    left = m_Left;
-    top = m_top;
-    hit = {left, top, left + width, top + height};
-}
+void clschkbox::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_top); }
 
 void clschkbox::Draw() {
     const DrawState& d = Drawing();
     const bool lit = state != 0 || Chked != 0;
-    FillRectWith(left, top, width, height, lit ? d.ButtonBrushHover[0] : d.ButtonBrushNormal[0]);
-    DrawImagePart(icon, left, top, width, height, Chked * width, 0);
+    FillRectWith(box.left, box.top, box.width, box.height,
+                 lit ? d.ButtonBrushHover[0] : d.ButtonBrushNormal[0]);
+    DrawImagePart(icon, box.left, box.top, box.width, box.height, Chked * box.width, 0);
 }
 
-void clschkbox::MouseMove(int16_t X, int16_t Y) {
-    if (!PointInRect(X, Y, hit)) {
-        state = 0;
-    } else if (state == 0) {
-        state = 1;
-    }
-}
+void clschkbox::MouseMove(int16_t X, int16_t Y) { state = Hovered(state, box.Under(X, Y)); }
 
 bool clschkbox::MouseDown() {
     if (state == 0) return false;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "draw/Picture.h"
-#include "draw/Rect.h"
+#include "widgets/WidgetBox.h"
 
 #include <cstdint>
 #include <string>
@@ -23,11 +23,7 @@ public:
     int16_t State() const { return state; }
 
 private:
-    int16_t width = 0;
-    int16_t height = 0;
-    int16_t left = 0;
-    int16_t top = 0;
-    Rect hit;
+    WidgetBox box;
     int16_t state = 0;
     ImageHandle icon;
 };
