@@ -124,6 +124,12 @@ void DrawImagePart(const ImageHandle& image, int x, int y, int w, int h, int src
     painter.setOpacity(previous);
 }
 
+void DrawImageRect(const ImageHandle& image, const Rect& destination, QPoint source, float opacity,
+                   std::optional<Color> colorKey) {
+    DrawImagePart(image, destination.left, destination.top, destination.right - destination.left,
+                  destination.bottom - destination.top, source.x(), source.y(), opacity, colorKey);
+}
+
 void LoadBlockImages(const std::string& programFolder) {
     DrawState& d = Drawing();
     if (d.blockImagesLoaded) return;

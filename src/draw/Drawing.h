@@ -3,9 +3,11 @@
 #include "draw/Color.h"
 #include "draw/Graphics.h"
 #include "draw/Picture.h"
+#include "draw/Rect.h"
 
 #include <QBrush>
 #include <QImage>
+#include <QPoint>
 #include <array>
 #include <functional>
 #include <memory>
@@ -60,6 +62,9 @@ ImageHandle LoadCachedImage(const std::string& path);
 void DrawCached(const ImageHandle& image, int x, int y, Graphics* graphics = nullptr);
 void DrawBackground(const ImageHandle& image);
 void DrawImagePart(const ImageHandle& image, int x, int y, int w, int h, int srcX, int srcY,
+                   float opacity = 1.0f, std::optional<Color> colorKey = std::nullopt);
+// The same, with the destination as a rectangle and the source as its top-left point.
+void DrawImageRect(const ImageHandle& image, const Rect& destination, QPoint source,
                    float opacity = 1.0f, std::optional<Color> colorKey = std::nullopt);
 
 // Region shades, cell highlight and flash table, loaded once per run.

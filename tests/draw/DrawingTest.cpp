@@ -51,6 +51,10 @@ TEST_F(DrawingTest, PartOfAnImageIsCopiedOneToOneFromItsSourceOffset) {
     DrawImagePart(image, 50, 5, 1, 1, 3, 0);
     EXPECT_EQ(Pixel(50, 5), qRgb(0, 255, 0));
     EXPECT_EQ(Pixel(51, 5), qRgb(0, 0, 0)) << "only the requested part is drawn";
+
+    DrawImageRect(image, Rect{60, 5, 62, 6}, QPoint(1, 0));
+    EXPECT_EQ(Pixel(60, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(Pixel(62, 5), qRgb(0, 0, 0)) << "right edge of the rectangle is not drawn";
 }
 
 TEST_F(DrawingTest, MissingImageDrawsNothing) {
