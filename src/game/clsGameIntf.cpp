@@ -1,5 +1,6 @@
 #include "game/clsGameIntf.h"
 
+#include "dialogs/clsGameOver.h"
 #include "draw/Drawing.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
@@ -12,6 +13,7 @@
 #include "persist/Completion.h"
 #include "shell/AppState.h"
 #include "shell/GameClock.h"
+#include "shell/Screens.h"
 #include "shell/Sound.h"
 #include "shell/Switches.h"
 
@@ -270,8 +272,14 @@ void clsGameIntf::DrawTimeLeft() {
 }
 
 void clsGameIntf::SetTC(int16_t k) {
-    // Running out of time will end the challenge here; until then the count holds at the limit.
-    TC = std::min(k, StageTimeAllowed());
+    const int16_t limit = StageTimeAllowed();
+    if (k < limit) {
+        TC = k;
+        return;
+    }
+    // Time is up: the challenge ends, and the count stays at the limit behind the dialog.
+    GameOverDlg().Show();
+    TC = limit;
 }
 
 void clsGameIntf::MouseMove(int16_t X, int16_t Y) {
@@ -311,8 +319,7 @@ void clsGameIntf::PadClosedDown() {
     if (Switches().SolutionShown) return;
     for (int16_t i = 0; i < 81; ++i) {
         if (!cells[static_cast<size_t>(i)].MouseDown()) continue;
-        SelectedCell = i;
-        PadVisible = true;
+        OpenPad(i);
         pencil.Chked = 0;
         return;
     }
@@ -367,14 +374,15 @@ void clsGameIntf::ReleaseOptions() {
 }
 
 // The commands behind the buttons come with the dialogs they open; for now a release
-// only ends the pressed look. Answers whether a command that leaves the board was hit.
+// only ends the pressed look. Answers whether MAIN MENU or SOLUTION was clicked: those two
+// ask a question, and only without one does a paused board redraw at once.
 bool clsGameIntf::ReleaseCommands() {
-    bool leavesBoard = false;
+    bool asks = false;
     for (Command c : {SaveGame, HowToPlay, Pause, Print, Restart, MainMenu, Solution}) {
         const bool clicked = commands[c].MouseUp();
-        if (c == MainMenu || c == Solution) leavesBoard = leavesBoard || clicked;
+        if (c == MainMenu || c == Solution) asks = asks || clicked;
     }
-    return leavesBoard;
+    return asks;
 }
 
 void clsGameIntf::DlgRetCallback(int16_t) {}
@@ -392,8 +400,17 @@ void clsGameIntf::SelectNumber(int16_t inm) {
 void clsGameIntf::EnterPress() {
     if (!IsCell(CursorCell) || !cells[static_cast<size_t>(CursorCell)].Enabled) return;
     if (Switches().SolutionShown) return;
-    SelectedCell = CursorCell;
+    OpenPad(CursorCell);
+}
+
+// A pad button left hovered when the pad last closed would take the next click wherever
+// the pointer is now; only the pressed look of the current choice survives.
+void clsGameIntf::OpenPad(int16_t cell) {
+    SelectedCell = cell;
     PadVisible = true;
+    for (clsNBtn& button : pad) {
+        if (button.States == 1) button.States = 0;
+    }
 }
 
 void clsGameIntf::MoveSelectedGrid(uint8_t direction) {
@@ -462,10 +479,9 @@ void clsGameIntf::StopFlash(int16_t cell) {
 
 // Win and the stopped clock belong to the finished board, so they are set before the
 // completion sequence, which may go straight on to the next challenge stage.
-bool clsGameIntf::FinishIfComplete() {
-    if (!IsGridFull()) return false;
-    Win = true;
+void clsGameIntf::FinishIfComplete() {
+    Win = IsGridFull();
+    if (!Win) return;
     Clock().ctimer = false;
     CheckGridComplete();
-    return true;
 }

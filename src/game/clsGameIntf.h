@@ -83,7 +83,8 @@ private:
 
     void setnm(int16_t num);
     void PlaceDigit(int16_t num, int16_t prev);
-    bool FinishIfComplete();
+    void FinishIfComplete();
+    void OpenPad(int16_t cell);
     void StopFlash(int16_t cell);
 
     std::array<QPoint, 12> PadPos{};

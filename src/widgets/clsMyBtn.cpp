@@ -29,6 +29,8 @@ void clsMyBtn::init(int16_t Wid, int16_t hei, int16_t number, uint8_t region, bo
     box.width = Wid;
     box.height = hei;
     gametype = oneBased;
+    // A flash cut short by the end of the last game must not linger on the new board.
+    Ckframe = 0;
     shade = static_cast<uint8_t>(oneBased ? region - 1 : region);
 }
 
@@ -53,7 +55,7 @@ void clsMyBtn::Draw(bool mpause) {
     Highlighted = false;
 }
 
-// The shadow falls below right on the player's digits and above box.left on the givens,
+// The shadow falls below right on the player's digits and above left on the givens,
 // so the two read apart at a glance.
 void clsMyBtn::DrawNumber() const {
     if (pencil) {

@@ -212,6 +212,12 @@ TEST_F(GameScreenTest, FillingTheLastCellStopsTheClockAndShowsTheDigit) {
     EXPECT_FALSE(Clock().ctimer);
     EXPECT_EQ(Game().Cell(40).Text(), QString::number(Solved(4, 4)));
 
+    // Emptying a cell of the full grid makes the board unfinished again.
+    StartRegular({40});
+    Enter(40, Solved(4, 4) - 1);
+    Enter(40, EraserButton);
+    EXPECT_FALSE(Game().Win);
+
     StartRegular({});
     EXPECT_FALSE(Game().Win);
     Game().Reload(); // a saved game that was already complete
@@ -292,12 +298,40 @@ TEST_F(GameScreenTest, ChallengeShowsTheTimeLeftAsABar) {
     EXPECT_EQ(Pixel(30, 30), filled);
     EXPECT_NE(Pixel(30 + 107, 30), filled);
 
-    Game().SetTC(400);
-    EXPECT_EQ(Game().TC, 350) << "held at the limit";
     Settings().Stage = 10; // a finished challenge: past the stage tables
-    Game().SetTC(1000);
-    EXPECT_EQ(Game().TC, Settings().StageTimeLimit[9] - 100);
-    Tick(); // and the time text reads no table out of range
+    Game().SetTC(100);
+    Tick(); // the time text reads no table out of range
+}
+
+TEST_F(GameScreenTest, ChallengeEndsWhenTheStageTimeRunsOut) {
+    Settings().TrainingMode = false;
+    Settings().ChallengeLevel = 2;
+    StartRegular({10});
+    Clock().ct_m = 5;
+    Clock().ct_s = 48; // 348 of the first stage's 350 seconds at level Hard
+    Tick(40);
+    EXPECT_EQ(App().CurrentScreen, 2);
+    EXPECT_EQ(Game().TC, 349);
+    Clock().ct_h = 1; // hours do not count against a stage
+    Tick(40);
+    EXPECT_EQ(App().CurrentScreen, 9) << "the game-over dialog";
+    EXPECT_EQ(Game().TC, 350) << "no time left, not less";
+}
+
+TEST_F(GameScreenTest, ReopenedPadForgetsTheButtonLastHovered) {
+    StartRegular({10, 20});
+    ClickAt(CellCenter(10));
+    Tick();
+    // "9" is what cell 20 takes, so a stale hover would be accepted there.
+    const QPoint nine = PadButtonCenter(10, 8);
+    DispatchMouseMove(static_cast<int16_t>(nine.x()), static_cast<int16_t>(nine.y()));
+    DispatchMouseDown(2); // closes the pad with "9" still hovered
+    DispatchKeyDown(KeyRight, 0);
+    DispatchKeyDown(KeyEnter, 0);
+    ASSERT_TRUE(Game().PadOpen());
+    ASSERT_EQ(Game().Selected(), 20);
+    DispatchMouseDown(1); // the pointer has not moved since
+    EXPECT_EQ(Value(Game().Selected()), 0) << "a click that is not on a pad button enters nothing";
 }
 
 } // namespace
