@@ -5,7 +5,6 @@
 #include "shell/AppState.h"
 #include "shell/Screens.h"
 
-#include <QLinearGradient>
 #include <array>
 
 namespace {
@@ -19,15 +18,6 @@ struct Size {
 constexpr std::array<Size, 3> OpeningSizes{{{70, 40}, {140, 80}, {220, 120}}};
 constexpr uint8_t OpenStep = 3;
 
-// A dark green that is half see-through at the top of the band and opaque at its foot.
-QBrush PanelBrush(int16_t top, int16_t bottom) {
-    QLinearGradient gradient(0, top, 0, bottom);
-    gradient.setColorAt(0, QColor(40, 55, 40, 100));
-    gradient.setColorAt(1, QColor(40, 55, 40, 255));
-    gradient.setSpread(QGradient::ReflectSpread);
-    return QBrush(gradient);
-}
-
 } // namespace
 
 OverlayPanel::OverlayPanel(int16_t x, int16_t y, int16_t width, int16_t height, int16_t gradientTop,
@@ -39,7 +29,7 @@ bool OverlayPanel::Open(ScreenId dialog) {
     if (App().CurrentScreen != GameScreen) return false;
     step = 0;
     App().CurrentScreen = dialog;
-    brush = PanelBrush(gradientTop, gradientBottom);
+    brush = MakePanelBrush(gradientTop, gradientBottom);
     frameColor = MakeColor(128, 240, 255, 240);
     return true;
 }

@@ -3,6 +3,7 @@
 #include "draw/Drawing.h"
 #include "engine/Random.h"
 
+#include <QLinearGradient>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
@@ -31,6 +32,14 @@ Color MakeColor(int alpha, int blue, int green, int red) {
 
 QBrush MakeSolidBrush(int blue, int green, int red, int alpha) {
     return QBrush(ToQColor(MakeColor(alpha, blue, green, red)));
+}
+
+QBrush MakePanelBrush(int32_t top, int32_t bottom) {
+    QLinearGradient gradient(0, top, 0, bottom);
+    gradient.setColorAt(0, QColor(40, 55, 40, 100));
+    gradient.setColorAt(1, QColor(40, 55, 40, 255));
+    gradient.setSpread(QGradient::ReflectSpread);
+    return QBrush(gradient);
 }
 
 void FillRectWith(int32_t x, int32_t y, int16_t w, int16_t h, const QBrush& brush) {

@@ -10,6 +10,10 @@
 Color MakeColor(int alpha, int blue, int green, int red);
 QBrush MakeSolidBrush(int blue, int green, int red, int alpha);
 
+// The dark green of panels and option frames: translucent at top, opaque at bottom, and
+// mirrored beyond the band.
+QBrush MakePanelBrush(int32_t top, int32_t bottom);
+
 // Gradient brushes stay anchored at the surface origin, not at the rectangle.
 void FillRectWith(int32_t x, int32_t y, int16_t w, int16_t h, const QBrush& brush);
 void FillRectBlack(int16_t x, int16_t y, int16_t w, int16_t h);

@@ -3,25 +3,15 @@
 #include "draw/Shapes.h"
 #include "draw/Text.h"
 
-#include <QLinearGradient>
-
 namespace {
 
 // The caption straddles the top edge, which starts after an estimate of its width.
 constexpr int CaptionCharWidth = 12;
 
-QBrush PanelBrush(int32_t top, int16_t h) {
-    QLinearGradient gradient(0, top, 0, top + h + 50);
-    gradient.setColorAt(0, QColor(40, 55, 40, 100));
-    gradient.setColorAt(1, QColor(40, 55, 40, 255));
-    gradient.setSpread(QGradient::ReflectSpread);
-    return QBrush(gradient);
-}
-
 } // namespace
 
 void clsRadios::drawFrame(const QString& cap, int32_t X, int32_t Y, int16_t Wid, int16_t h) {
-    BrushComFrm1 = PanelBrush(Y, h);
+    BrushComFrm1 = MakePanelBrush(Y, Y + h + 50);
     FillRectWith(X, Y, Wid, h, BrushComFrm1);
 
     const Color edge = MakeColor(128, 240, 255, 240);
