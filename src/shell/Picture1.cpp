@@ -29,11 +29,14 @@ void Picture1::mouseMoveEvent(QMouseEvent* event) {
     DispatchMouseMove(Coordinate(event->position().x()), Coordinate(event->position().y()));
 }
 
+// Only the left, right and middle buttons count; side buttons do nothing.
 void Picture1::mousePressEvent(QMouseEvent* event) {
-    DispatchMouseDown(MouseButtonFor(event->button()));
+    if (const int16_t button = MouseButtonFor(event->button())) DispatchMouseDown(button);
 }
 
-void Picture1::mouseReleaseEvent(QMouseEvent*) { DispatchMouseUp(); }
+void Picture1::mouseReleaseEvent(QMouseEvent* event) {
+    if (MouseButtonFor(event->button()) != 0) DispatchMouseUp();
+}
 
 void Picture1::keyPressEvent(QKeyEvent* event) {
     DispatchKeyDown(KeyCodeFor(event->key()), ShiftStateFor(event->modifiers()));
@@ -43,7 +46,7 @@ void Picture1::keyPressEvent(QKeyEvent* event) {
 
 void Picture1::keyReleaseEvent(QKeyEvent*) { DispatchKeyUp(); }
 
-// Tab belongs to the game, not to focus navigation.
+// Tab must not move the keyboard focus off the drawing area.
 bool Picture1::focusNextPrevChild(bool) { return false; }
 
 int16_t KeyCodeFor(int qtKey) {

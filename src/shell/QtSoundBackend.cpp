@@ -85,7 +85,8 @@ void QtSoundBackend::Send(const std::string& command) {
     QMediaPlayer* player = PlayerFor(parsed->alias);
     if (!player) return;
     if (parsed->verb == "stop") {
-        player->stop();
+        // A stopped track keeps its place: played again, it carries on from there.
+        player->pause();
     } else if (parsed->verb == "setaudio") {
         player->audioOutput()->setVolume(static_cast<float>(parsed->volume) / 100.0f);
     } else {
