@@ -10,6 +10,9 @@
 class clsButton {
 public:
     void SetEnabled(bool en) { enabled = en; }
+    // Back to the resting look, for a button shown afresh under a pointer that may be
+    // anywhere by now.
+    void Rest() { state = 0; }
     void init(const QString& caption, int16_t Wid, int16_t hei, uint8_t colorp = 0);
     void SetLocation(int16_t m_Left, int16_t m_top);
     void Draw();
