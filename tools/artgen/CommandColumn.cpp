@@ -24,9 +24,10 @@ void paintColumnPanel(QPainter& p) {
     p.drawRoundedRect(panel, 6, 6);
 }
 
-// A recessed window for the clock, or for the time bar and time left.
+// A recessed window for the clock, or for the time bar (x 30..180) and the time left
+// written below it down to y 63.
 void paintClockWindow(QPainter& p) {
-    const QRectF well(12.5, 8.5, 166, 52);
+    const QRectF well(11.5, 8.5, 170, 55);
     p.setPen(QPen(QColor(90, 230, 130, 90), 1));
     QLinearGradient fill(0, well.top(), 0, well.bottom());
     fill.setColorAt(0.0, QColor(0, 0, 0, 200));
@@ -34,7 +35,7 @@ void paintClockWindow(QPainter& p) {
     p.setBrush(fill);
     p.drawRoundedRect(well, 4, 4);
     p.setPen(QPen(QColor(255, 255, 255, 18), 1));
-    p.drawLine(QPointF(16, 59.5), QPointF(175, 59.5));
+    p.drawLine(QPointF(15, 62.5), QPointF(178, 62.5));
 }
 
 void paintButtonFace(QPainter& p, const QRect& r) {
