@@ -1,5 +1,7 @@
 #include "shell/Screens.h"
 
+#include "shell/ScreenId.h"
+
 #include "dialogs/clsConfirmDialog.h"
 #include "dialogs/clsGameOver.h"
 #include "dialogs/clsPause.h"
@@ -56,17 +58,17 @@ clsConfirmDialog& ConfirmDlg() { return Lazy(Objects().confirm); }
 
 Screen* ScreenFor(int16_t id) {
     switch (id) {
-    case 0: return &Menu();
-    case 1: return &LvlSrc();
-    case 2: return &GameIntf();
-    case 3: return &Hscore();
-    case 4: return &Waiting();
-    case 5: return &WinDlg();
-    case 6: return &Helpsrc();
-    case 7: return &PauseDlg();
-    case 8: return &StageDlg();
-    case 9: return &GameOverDlg();
-    case 10: return &ConfirmDlg();
+    case TitleScreen: return &Menu();
+    case OptionsScreen: return &LvlSrc();
+    case GameScreen: return &GameIntf();
+    case RecordsScreen: return &Hscore();
+    case LoadingScreen: return &Waiting();
+    case WinDialog: return &WinDlg();
+    case HelpScreen: return &Helpsrc();
+    case PauseDialog: return &PauseDlg();
+    case StageDialog: return &StageDlg();
+    case GameOverDialog: return &GameOverDlg();
+    case ConfirmDialog: return &ConfirmDlg();
     default: return nullptr;
     }
 }
