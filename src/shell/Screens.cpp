@@ -1,7 +1,5 @@
 #include "shell/Screens.h"
 
-#include "shell/ScreenId.h"
-
 #include "dialogs/clsConfirmDialog.h"
 #include "dialogs/clsGameOver.h"
 #include "dialogs/clsPause.h"
@@ -13,6 +11,7 @@
 #include "screens/clsHscore.h"
 #include "screens/clsLvlSrc.h"
 #include "screens/screenMenu.h"
+#include "shell/ScreenId.h"
 
 #include <memory>
 
