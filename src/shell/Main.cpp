@@ -73,7 +73,6 @@ void Main(const std::string& programFolder) {
 
     OpenSounds(programFolder);
     FillStageTables();
-    settings.Stage = 0;
     Helpsrc().init();
 }
 
