@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+// At most maxBytes from the start of a file, so a huge or endless file costs nothing;
+// nothing when the file cannot be opened.
+std::optional<std::string> ReadFileHead(const std::string& path, size_t maxBytes);
+
+// Writes to a temporary name beside the target and renames it over the target, so a
+// failure never leaves half a file. Empty text on success, otherwise the system's reason.
+std::string WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// True when the path names an existing file (not a folder); any error counts as false.
+bool FileExists(const std::string& path);
