@@ -7,7 +7,10 @@
 struct AppState {
     int16_t CurrentScreen = 0;
     std::string VersionText;
-    std::string ProgramFolder;
+    std::string ProgramFolder;  // holds the game and its res/
+    std::string RecordsFolder;  // where "hs.rec" and "hhs.rec" live
+    std::string SaveFolder;     // where saved games are proposed
+    std::string DialogFileName; // the file dialogs' last proposed or chosen name
 };
 
 AppState& App();

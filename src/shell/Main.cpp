@@ -49,6 +49,8 @@ void Main(const std::string& programFolder) {
     App().CurrentScreen = 0;
     settings.Stage = 0;
     App().ProgramFolder = programFolder;
+    App().RecordsFolder = programFolder;
+    App().SaveFolder = programFolder + "/save";
     App().VersionText =
         MakeVersionText(KORVEL_VERSION_MAJOR, KORVEL_VERSION_MINOR, KORVEL_VERSION_PATCH);
 

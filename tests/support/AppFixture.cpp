@@ -15,6 +15,7 @@
 #include "support/RecordingSoundBackend.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <memory>
 
 void AppFixture::SetUp() {
@@ -23,6 +24,10 @@ void AppFixture::SetUp() {
     FillStageTables();
     App() = AppState{};
     App().ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    // Records and saved games go to a folder of the test's own.
+    files = std::make_unique<QTemporaryDir>();
+    App().RecordsFolder = files->path().toStdString();
+    App().SaveFolder = App().RecordsFolder + "/save";
     App().VersionText = "1.42";
     Switches() = SwitchState{};
     Clock() = ClockState{};

@@ -3,7 +3,9 @@
 #include "support/ScriptedPlatform.h"
 
 #include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,4 +27,5 @@ protected:
     ScriptedPlatform::Script platform;
     std::vector<int> pumps; // CurrentScreen seen at every event pump
     bool processEnded = false;
+    std::unique_ptr<QTemporaryDir> files; // holds the records and save/ of this test
 };
