@@ -1,5 +1,6 @@
 #include "persist/Windows1252.h"
 
+#include <QList>
 #include <array>
 
 namespace {
