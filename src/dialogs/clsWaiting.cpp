@@ -50,10 +50,12 @@ void clsWaiting::BeginLoad() {
     BuildLayout(1);
     GameIntf().init();
     SetProgress(60);
-    GameIntf().Reload();
     GameIntf().Draw();
     SetProgress(90);
+    // A game saved complete finishes as soon as it is on the board: its dialog opens over
+    // the game screen, and its stopped clock stays stopped.
     StartGame();
+    GameIntf().Reload();
 }
 
 void clsWaiting::Open() {

@@ -1,5 +1,6 @@
 #include "game/clsGameIntf.h"
 
+#include "dialogs/clsConfirmDialog.h"
 #include "dialogs/clsGameOver.h"
 #include "draw/Drawing.h"
 #include "draw/Shapes.h"
@@ -10,9 +11,13 @@
 #include "engine/Rules.h"
 #include "engine/Solver.h"
 #include "game/GameImages.h"
+#include "persist/BestRecords.h"
 #include "persist/Completion.h"
+#include "persist/SavedGames.h"
 #include "shell/AppState.h"
+#include "shell/Dispatcher.h"
 #include "shell/GameClock.h"
+#include "shell/ScreenId.h"
 #include "shell/Screens.h"
 #include "shell/Sound.h"
 #include "shell/Switches.h"
@@ -61,6 +66,20 @@ bool InMiddleThird(int i) { return i >= 3 && i <= 5; }
 
 bool IsCell(int16_t i) { return i >= 0 && i <= 80; }
 
+struct Question {
+    const char* title;
+    const char* message;
+};
+
+constexpr Question RestartQuestion{"Restart", "Do you want to restart game?"};
+constexpr Question MenuQuestion{"Return", "Return to Main menu will end this game.\r\nReturn?"};
+constexpr Question SolutionQuestion{"Show Solution", "Give up to show solution. \r\nOK?"};
+
+int32_t Ask(const Question& question) {
+    return ConfirmDlg().Show(QString::fromUtf8(question.message), QString::fromUtf8(question.title),
+                             1, QStringLiteral("OK"), QStringLiteral("Cancel"));
+}
+
 std::string Path(const std::string& relative) { return App().ProgramFolder + relative; }
 
 // A solution that contradicts a given (or is missing, as after a load) cannot serve hints.
@@ -98,6 +117,7 @@ void clsGameIntf::init() {
     BuildCells();
     BuildPad();
     clock.SetLocation(25, 13);
+    ShowClockReading();
     CurrentNumber = 1;
     SelectedCell = -1;
     FlashCell = -1;
@@ -189,7 +209,7 @@ void clsGameIntf::PrerenderBoard() {
         cell.DrawTospeedBuffer(*board);
 }
 
-void clsGameIntf::Reload() { FinishIfComplete(); }
+bool clsGameIntf::Reload() { return FinishIfComplete(); }
 
 void clsGameIntf::Draw() {
     DrawBackground(TheGameImages().Background);
@@ -277,7 +297,12 @@ void clsGameIntf::SetTC(int16_t k) {
         TC = k;
         return;
     }
-    // Time is up: the challenge ends, and the count stays at the limit behind the dialog.
+    // Time is up, once: the clock stops before the record prompt, which would otherwise be
+    // raised again every second while it is open. A question left open gives way to the
+    // end of the challenge.
+    Clock().ctimer = false;
+    UpdateBestRecord(Settings().ChallengeScore, Settings().ChallengeLevel);
+    if (App().CurrentScreen == ConfirmDialog) App().CurrentScreen = GameScreen;
     GameOverDlg().Show();
     TC = limit;
 }
@@ -355,7 +380,7 @@ int16_t clsGameIntf::MouseUp() {
         return 0;
     }
     ReleaseOptions();
-    if (!ReleaseCommands() && Switches().GamePaused) Draw();
+    ReleaseCommands();
     return 0;
 }
 
@@ -373,19 +398,74 @@ void clsGameIntf::ReleaseOptions() {
     sw.HighlightOn = OptionValue(options[HighlightGroup]);
 }
 
-// The commands behind the buttons come with the dialogs they open; for now a release
-// only ends the pressed look. Answers whether MAIN MENU or SOLUTION was clicked: those two
-// ask a question, and only without one does a paused board redraw at once.
-bool clsGameIntf::ReleaseCommands() {
-    bool asks = false;
-    for (Command c : {SaveGame, HowToPlay, Pause, Print, Restart, MainMenu, Solution}) {
-        const bool clicked = commands[c].MouseUp();
-        if (c == MainMenu || c == Solution) asks = asks || clicked;
+// MAIN MENU and SOLUTION ask a question; without one, a paused board redraws at once.
+void clsGameIntf::ReleaseCommands() {
+    if (commands[SaveGame].MouseUp()) ::SaveGame();
+    commands[HowToPlay].MouseUp();
+    if (commands[Pause].MouseUp()) ShowPause();
+    commands[Print].MouseUp();
+    if (commands[Restart].MouseUp()) RestartDlg = Ask(RestartQuestion);
+    if (commands[MainMenu].MouseUp()) {
+        MenuDlg = Ask(MenuQuestion);
+    } else if (commands[Solution].MouseUp()) {
+        SolutionDlg = Ask(SolutionQuestion);
+    } else if (Switches().GamePaused) {
+        Draw();
     }
-    return asks;
 }
 
-void clsGameIntf::DlgRetCallback(int16_t) {}
+// The clock's text changes once a second; a new, loaded or restarted game shows its
+// reading at once rather than the last game's.
+void clsGameIntf::ShowClockReading() {
+    const ClockState& c = Clock();
+    clock.Settimer(ClockText(c.ct_h, c.ct_m, c.ct_s));
+}
+
+void clsGameIntf::SaveShortcut() {
+    if (commands[SaveGame].Enabled()) ::SaveGame();
+}
+
+void clsGameIntf::DlgRetCallback(int16_t ret) {
+    if (ret != 1) return;
+    const int32_t id = ConfirmDlg().myid;
+    if (id == RestartDlg) {
+        RestartGame();
+    } else if (id == MenuDlg) {
+        ReturnToMenu();
+    } else if (id == SolutionDlg) {
+        ShowSolution();
+    }
+}
+
+// The dealt puzzle again, with a fresh clock and hints; the board image, the layout and
+// the challenge's progress stay.
+void clsGameIntf::RestartGame() {
+    Sudoku().CurrentGrid = Sudoku().GivenGrid;
+    BuildCells();
+    ResetClock();
+    Clock().ctimer = true;
+    ShowClockReading();
+    SelectedCell = -1;
+    FlashCell = -1;
+    Win = false;
+    CurrentNumber = 1;
+    for (clsNBtn& button : pad)
+        button.States = 0;
+    pad[0].States = 2;
+    HintsLeft = 3;
+    pad[HintButton].Enable = true;
+}
+
+// Giving up shows the solution in the cells only: the grid, the clock and a challenge's
+// time limit go on as they were, and only MAIN MENU is left to click.
+void clsGameIntf::ShowSolution() {
+    Switches().SolutionShown = true;
+    for (Command c : {SaveGame, HowToPlay, Pause, Print, Restart, Solution})
+        commands[c].SetEnabled(false);
+    const Grid& solution = Sudoku().SolutionGrid;
+    for (int i = 0; i < 81; ++i)
+        cells[static_cast<size_t>(i)].setnm(solution[i / 9][i % 9], false);
+}
 
 void clsGameIntf::SelectNumber(int16_t inm) {
     const SwitchState& sw = Switches();
@@ -479,9 +559,9 @@ void clsGameIntf::StopFlash(int16_t cell) {
 
 // Win and the stopped clock belong to the finished board, so they are set before the
 // completion sequence, which may go straight on to the next challenge stage.
-void clsGameIntf::FinishIfComplete() {
+bool clsGameIntf::FinishIfComplete() {
     Win = IsGridFull();
-    if (!Win) return;
+    if (!Win) return false;
     Clock().ctimer = false;
-    CheckGridComplete();
+    return CheckGridComplete();
 }

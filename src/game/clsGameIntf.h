@@ -25,8 +25,9 @@ public:
     void CONSTinit();
     // Sets up a dealt or loaded puzzle: widgets, board image, hints, music.
     void init();
-    // After a load: a grid that was saved complete is already won.
-    void Reload();
+    // After a load: a grid that was saved complete is already won, and its completion
+    // runs at once. Answers whether it did.
+    bool Reload();
     void Draw() override;
     void MouseMove(int16_t X, int16_t Y) override;
     void MouseDown(int16_t Button) override;
@@ -40,8 +41,10 @@ public:
     void Settimer(const QString& txt) { clock.Settimer(txt); }
     void SetTC(int16_t k);
     void FlashChk();
-    // The answer to one of the board's questions (the questions come with the commands).
+    // The answer to one of the board's questions: 1 "OK", 2 "Cancel".
     void DlgRetCallback(int16_t ret);
+    // Ctrl+S: saves as the SAVE GAME button does, and only while that button is enabled.
+    void SaveShortcut();
 
     // Read-only views for tests.
     int16_t Cursor() const { return CursorCell; }
@@ -51,6 +54,7 @@ public:
     bool PencilMode() const { return pencil.Chked != 0; }
     const clsMyBtn& Cell(int i) const { return cells[static_cast<size_t>(i)]; }
     const clsNBtn& PadButton(int i) const { return pad[static_cast<size_t>(i)]; }
+    bool CommandEnabled(int i) const { return commands[static_cast<size_t>(i)].Enabled(); }
 
 private:
     // Command buttons in the order they stand on screen.
@@ -79,11 +83,14 @@ private:
     void PadClosedDown();
     void PadOpenDown(int16_t Button);
     void ReleaseOptions();
-    bool ReleaseCommands();
+    void ReleaseCommands();
+    void RestartGame();
+    void ShowClockReading();
+    void ShowSolution();
 
     void setnm(int16_t num);
     void PlaceDigit(int16_t num, int16_t prev);
-    void FinishIfComplete();
+    bool FinishIfComplete();
     void OpenPad(int16_t cell);
     void StopFlash(int16_t cell);
 
@@ -98,6 +105,11 @@ private:
     int16_t HintsLeft = 3;
     int16_t ScanLineOffset = 0;
     int16_t ScanLineStep = 1;
+
+    // Tickets of the open questions; 0 is never issued.
+    int32_t RestartDlg = 0;
+    int32_t MenuDlg = 0;
+    int32_t SolutionDlg = 0;
 
     std::array<clsButton, CommandCount> commands;
     std::array<clsRbtn, 2 * OptionCount> radios;

@@ -1,9 +1,11 @@
 #include "screens/screenMenu.h"
 
+#include "dialogs/clsWaiting.h"
 #include "draw/Drawing.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
 #include "engine/Random.h"
+#include "persist/SavedGames.h"
 #include "screens/clsLvlSrc.h"
 #include "shell/AppState.h"
 #include "shell/Main.h"
@@ -228,7 +230,10 @@ int16_t screenMenu::MouseUp() {
         CloseMainWindow();
         return 0;
     }
-    loadGame.MouseUp();
+    if (loadGame.MouseUp() && LoadGame()) {
+        Waiting().BeginLoad();
+        return 0;
+    }
     Draw();
     return 0;
 }

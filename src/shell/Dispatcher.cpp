@@ -74,6 +74,9 @@ void DispatchKeyDown(int16_t keyCode, int16_t shift) {
     case KeyUp: MoveSelection(4); break;
     case KeyRight: MoveSelection(1); break;
     case KeyDown: MoveSelection(3); break;
+    case KeyS:
+        if (shift == CtrlKey) GameIntf().SaveShortcut();
+        break;
     default: break;
     }
 }

@@ -3,6 +3,7 @@
 #include "draw/Drawing.h"
 #include "engine/GameSettings.h"
 #include "engine/Hooks.h"
+#include "persist/BestRecords.h"
 #include "screens/clsHelpsrc.h"
 #include "screens/screenMenu.h"
 #include "shell/AppState.h"
@@ -74,6 +75,7 @@ void Main(const std::string& programFolder) {
     window.StartTimer();
 
     OpenSounds(programFolder);
+    LoadBestRecords();
     FillStageTables();
     Helpsrc().init();
 }

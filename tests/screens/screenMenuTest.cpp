@@ -1,6 +1,7 @@
 #include "screens/screenMenu.h"
 #include "screens/WhitePixels.h"
 #include "shell/AppState.h"
+#include "shell/GameClock.h"
 #include "shell/Screens.h"
 #include "support/AppFixture.h"
 
@@ -58,12 +59,21 @@ TEST_F(TitleScreen, ShowsTheVersion) {
 
 TEST_F(TitleScreen, ButtonsWithoutTheirScreensYetLeaveTheTitleAsItWas) {
     Tick();
-    for (int y : {210, 280, 350}) {
+    for (int y : {210, 350}) {
         Click(365, y);
         EXPECT_EQ(App().CurrentScreen, 0);
     }
     EXPECT_TRUE(platform.asked.empty());
     EXPECT_FALSE(processEnded);
+}
+
+TEST_F(TitleScreen, CancelledLoadLeavesTheTitleAsItWas) {
+    Tick();
+    Click(365, 280);
+    ASSERT_EQ(platform.asked.size(), 1u);
+    EXPECT_EQ(platform.asked[0].rfind("open: Open Game save file", 0), 0u);
+    EXPECT_EQ(App().CurrentScreen, 0);
+    EXPECT_FALSE(Clock().ctimer);
 }
 
 TEST_F(TitleScreen, ExitStopsTheMusicClosesTheSoundsAndEnds) {

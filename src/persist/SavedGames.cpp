@@ -1,0 +1,128 @@
+#include "persist/SavedGames.h"
+
+#include "engine/EngineState.h"
+#include "engine/GameSettings.h"
+#include "persist/FileIO.h"
+#include "persist/SavedGameFile.h"
+#include "shell/AppState.h"
+#include "shell/GameClock.h"
+#include "shell/Platform.h"
+
+#include <QDate>
+#include <cstdio>
+
+namespace {
+
+constexpr const char* Filter = "*.sv";
+constexpr const char* ProgramTitle = "Korvel Sudoku";
+
+void Tell(const std::string& text, Platform::Icon icon) {
+    ThePlatform().MessageBox(text, ProgramTitle, Platform::Buttons::Ok, icon);
+}
+
+SavedGame CurrentGame() {
+    const GameSettings& s = Settings();
+    const ClockState& c = Clock();
+    SavedGame game;
+    game.kind = s.TrainingMode ? SavedGame::Kind::Training : SavedGame::Kind::Challenge;
+    game.typeOrStage = s.TrainingMode ? s.PuzzleType : int16_t{s.Stage};
+    game.level = s.TrainingMode ? s.Level : s.ChallengeLevel;
+    game.current = Sudoku().CurrentGrid;
+    game.given = Sudoku().GivenGrid;
+    game.ct_h = c.ct_h;
+    game.ct_m = c.ct_m;
+    game.ct_s = c.ct_s;
+    game.challengeScore = s.ChallengeScore;
+    return game;
+}
+
+// An old headerless file keeps the level and type the game has now.
+void Apply(const SavedGame& game) {
+    GameSettings& s = Settings();
+    s.TrainingMode = game.kind != SavedGame::Kind::Challenge;
+    switch (game.kind) {
+    case SavedGame::Kind::Training:
+        s.PuzzleType = game.typeOrStage;
+        s.Level = game.level;
+        break;
+    case SavedGame::Kind::Challenge:
+        s.Stage = static_cast<uint8_t>(game.typeOrStage);
+        s.ChallengeLevel = game.level;
+        s.ChallengeScore = game.challengeScore;
+        break;
+    case SavedGame::Kind::Headerless: break;
+    }
+    Sudoku().CurrentGrid = game.current;
+    Sudoku().GivenGrid = game.given;
+    ClockState& c = Clock();
+    c.ct_h = game.ct_h;
+    c.ct_m = game.ct_m;
+    c.ct_s = game.ct_s;
+    c.ctimer = true;
+}
+
+} // namespace
+
+std::string DefaultSaveName(int year, int month, int day) {
+    char name[16];
+    std::snprintf(name, sizeof name, "%02d-%02d-%02d.sv", year % 100, month, day);
+    return name;
+}
+
+std::string AskSaveFileName() {
+    const QDate today = QDate::currentDate();
+    std::string& remembered = App().DialogFileName;
+    remembered = App().SaveFolder + "/" + DefaultSaveName(today.year(), today.month(), today.day());
+    const std::string chosen =
+        ThePlatform().AskSaveFileName("Save Game to file", Filter, remembered);
+    if (chosen.empty()) return {};
+    remembered = chosen;
+    if (FileExists(chosen) &&
+        ThePlatform().MessageBox("File already exists. Do you want to replace it?", "Save file",
+                                 Platform::Buttons::YesNo,
+                                 Platform::Icon::Question) != Platform::Answer::Yes) {
+        return {};
+    }
+    return chosen;
+}
+
+// The first time, the save folder is a better start than wherever the system likes.
+std::string AskOpenFileName() {
+    std::string& remembered = App().DialogFileName;
+    const std::string start = remembered.empty() ? App().SaveFolder : remembered;
+    const std::string chosen = ThePlatform().AskOpenFileName("Open Game save file", Filter, start);
+    if (!chosen.empty()) remembered = chosen;
+    return chosen;
+}
+
+void SaveGame() {
+    const std::string name = AskSaveFileName();
+    if (name.empty()) return;
+    const std::string failure = WriteFileAtomically(name, EncodeSavedGame(CurrentGame()));
+    if (!failure.empty()) {
+        Tell("The game could not be saved to " + name + ".\n" + failure, Platform::Icon::Warning);
+        return;
+    }
+    Tell("Game has been saved to " + name, Platform::Icon::Information);
+}
+
+bool LoadGame() {
+    const std::string name = AskOpenFileName();
+    return !name.empty() && LoadGameFrom(name);
+}
+
+bool LoadGameFrom(const std::string& path) {
+    const auto bytes = ReadFileHead(path, ChallengeSavedGameSize);
+    if (!bytes) {
+        Tell("The file " + path + " could not be opened.", Platform::Icon::Warning);
+        return false;
+    }
+    const auto game = DecodeSavedGame(*bytes);
+    if (!game) {
+        Tell("The file " + path + " is not a saved game of Korvel Sudoku, or it is damaged.",
+             Platform::Icon::Warning);
+        return false;
+    }
+    Apply(*game);
+    return true;
+}

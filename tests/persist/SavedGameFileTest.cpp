@@ -1,0 +1,131 @@
+#include "persist/SavedGameFile.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+SavedGame TrainingGame() {
+    SavedGame game;
+    game.kind = SavedGame::Kind::Training;
+    game.typeOrStage = 3;
+    game.level = 1;
+    for (int r = 0; r < 9; ++r) {
+        for (int c = 0; c < 9; ++c) {
+            game.given[r][c] = static_cast<int16_t>((r + c) % 2 == 0 ? (r * 2 + c) % 9 + 1 : 0);
+            game.current[r][c] = static_cast<int16_t>((r * 2 + c) % 9 + 1);
+        }
+    }
+    game.ct_m = 1;
+    game.ct_s = 5;
+    return game;
+}
+
+std::string Bytes(std::initializer_list<int> values) {
+    std::string bytes;
+    for (int v : values)
+        bytes.push_back(static_cast<char>(v));
+    return bytes;
+}
+
+TEST(SavedGameFile, TrainingFileIsLaidOutByteForByte) {
+    SavedGame game = TrainingGame();
+    game.current[2][7] = 9; // row 2, column 7 lies at 2 * (2 + 9 * 7) = 130 into the grid
+    const std::string bytes = EncodeSavedGame(game);
+
+    ASSERT_EQ(bytes.size(), 334u);
+    EXPECT_EQ(bytes.substr(0, 4), Bytes({'T', '3', 1, 0}));
+    EXPECT_EQ(bytes.substr(328), Bytes({0, 0, 1, 0, 5, 0}));
+    EXPECT_EQ(bytes.substr(4 + 130, 2), Bytes({9, 0}));
+    EXPECT_EQ(bytes.substr(4 + 2, 2), Bytes({game.current[1][0], 0})) << "column by column";
+    EXPECT_EQ(bytes.substr(166 + 18, 2), Bytes({game.given[0][1], 0}));
+
+    const auto read = DecodeSavedGame(bytes);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->kind, SavedGame::Kind::Training);
+    EXPECT_EQ(read->typeOrStage, 3);
+    EXPECT_EQ(read->level, 1);
+    EXPECT_EQ(read->current, game.current);
+    EXPECT_EQ(read->given, game.given);
+    EXPECT_EQ(read->ct_m, 1);
+    EXPECT_EQ(read->ct_s, 5);
+}
+
+TEST(SavedGameFile, ChallengeFileCarriesItsStageLevelAndRunningScore) {
+    SavedGame game = TrainingGame();
+    game.kind = SavedGame::Kind::Challenge;
+    game.typeOrStage = 4;
+    game.level = 2;
+    game.challengeScore = 3210;
+    const std::string bytes = EncodeSavedGame(game);
+
+    ASSERT_EQ(bytes.size(), 338u);
+    EXPECT_EQ(bytes.substr(0, 4), Bytes({'S', '4', 2, 0}));
+    EXPECT_EQ(bytes.substr(334), Bytes({0x8A, 0x0C, 0, 0}));
+    const auto read = DecodeSavedGame(bytes);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->kind, SavedGame::Kind::Challenge);
+    EXPECT_EQ(read->typeOrStage, 4);
+    EXPECT_EQ(read->level, 2);
+    EXPECT_EQ(read->challengeScore, 3210);
+
+    // A file without the score is credited with the stages less the clock, never below 0.
+    const auto old = DecodeSavedGame(bytes.substr(0, 334));
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->challengeScore, 4000 - 65);
+    std::string late = bytes.substr(0, 334);
+    late[328] = 2; // two hours on the clock
+    EXPECT_EQ(DecodeSavedGame(late)->challengeScore, 0);
+}
+
+TEST(SavedGameFile, FileWithoutHeaderHoldsGridsAndClockFromTheStart) {
+    const SavedGame game = TrainingGame();
+    const std::string withHeader = EncodeSavedGame(game);
+    const std::string headerless = withHeader.substr(4);
+
+    const auto read = DecodeSavedGame(headerless);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->kind, SavedGame::Kind::Headerless);
+    EXPECT_EQ(read->current, game.current);
+    EXPECT_EQ(read->given, game.given);
+    EXPECT_EQ(read->ct_s, 5);
+}
+
+// A damaged or foreign file must never reach the game state: each of these would index
+// past a table or show a clock or board the game cannot have.
+TEST(SavedGameFile, RefusesFilesTheGameCouldNotHaveWritten) {
+    const std::string good = EncodeSavedGame(TrainingGame());
+    SavedGame challenge = TrainingGame();
+    challenge.kind = SavedGame::Kind::Challenge;
+    challenge.typeOrStage = 2;
+    const std::string goodChallenge = EncodeSavedGame(challenge);
+    ASSERT_TRUE(DecodeSavedGame(good));
+    ASSERT_TRUE(DecodeSavedGame(goodChallenge));
+
+    auto changed = [](std::string bytes, size_t at, std::string with) {
+        return bytes.replace(at, with.size(), with);
+    };
+    const struct {
+        const char* what;
+        std::string bytes;
+    } bad[] = {
+        {"empty", ""},
+        {"short training file", good.substr(0, 333)},
+        {"short headerless file", good.substr(4, 329)},
+        {"puzzle type 6", changed(good, 1, "6")},
+        {"type not a digit", changed(good, 1, "x")},
+        {"stage not a digit", changed(goodChallenge, 1, ":")},
+        {"level 3", changed(good, 2, Bytes({3, 0}))},
+        {"negative level", changed(good, 2, Bytes({0xFF, 0xFF}))},
+        {"digit 10 in the grid", changed(good, 4, Bytes({10, 0}))},
+        {"negative given", changed(good, 200, Bytes({0xFF, 0xFF}))},
+        {"minute 60", changed(good, 330, Bytes({60, 0}))},
+        {"negative hours", changed(good, 328, Bytes({0, 0x80}))},
+        {"score above the stages", changed(goodChallenge, 334, Bytes({0xD1, 0x07, 0, 0}))},
+        {"negative score", changed(goodChallenge, 334, Bytes({0xFF, 0xFF, 0xFF, 0xFF}))},
+    };
+    for (const auto& file : bad)
+        EXPECT_FALSE(DecodeSavedGame(file.bytes)) << file.what;
+}
+
+} // namespace
