@@ -6,6 +6,7 @@
 #include "engine/GameSettings.h"
 #include "engine/Hooks.h"
 #include "engine/Random.h"
+#include "persist/BestRecords.h"
 #include "shell/AppState.h"
 #include "shell/Dispatcher.h"
 #include "shell/GameClock.h"
@@ -15,6 +16,7 @@
 #include "support/RecordingSoundBackend.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -28,6 +30,8 @@ void AppFixture::SetUp() {
     files = std::make_unique<QTemporaryDir>();
     App().RecordsFolder = files->path().toStdString();
     App().SaveFolder = App().RecordsFolder + "/save";
+    QDir().mkpath(QString::fromStdString(App().SaveFolder));
+    Records() = BestRecords{};
     App().VersionText = "1.42";
     Switches() = SwitchState{};
     Clock() = ClockState{};
