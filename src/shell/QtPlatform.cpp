@@ -1,6 +1,7 @@
 #include "shell/QtPlatform.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrinterInfo>
@@ -32,10 +33,15 @@ QMessageBox::StandardButtons ToQtButtons(Platform::Buttons buttons) {
 
 std::string QtPlatform::AskSaveFileName(const std::string& title, const std::string& filter,
                                         const std::string& proposed) {
+    QFileDialog dialog(parent, Q(title), QString(), Q(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The game asks its own "replace?" question, so the dialog must not ask as well.
-    return QFileDialog::getSaveFileName(parent, Q(title), Q(proposed), Q(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite)
-        .toStdString();
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // A name typed without an extension gets the filter's, so the open dialog lists it.
+    dialog.setDefaultSuffix(QFileInfo(Q(filter)).suffix());
+    dialog.selectFile(Q(proposed));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst().toStdString();
 }
 
 std::string QtPlatform::AskOpenFileName(const std::string& title, const std::string& filter,
