@@ -54,9 +54,9 @@ bool Beats(int32_t value, int32_t stored, bool lowerIsBetter) {
 }
 
 std::string AskHolderName(bool training) {
-    const std::string answer =
-        ThePlatform().AskName("Congratulations! You broken the best record,please input your name:",
-                              training ? "Best record-Tranning" : "Best record");
+    const std::string answer = ThePlatform().AskName(
+        "Congratulations! You broken the best record,please input your name:",
+        training ? "Best record-Tranning" : "Best record", static_cast<int>(RecordNameSize));
     const std::string name = ToWindows1252(QString::fromStdString(answer));
     return RecordName(name.empty() ? "noname" : name);
 }

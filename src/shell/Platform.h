@@ -19,8 +19,9 @@ public:
                                         const std::string& proposed) = 0;
     virtual Answer MessageBox(const std::string& text, const std::string& title, Buttons buttons,
                               Icon icon) = 0;
-    // Empty text on cancel.
-    virtual std::string AskName(const std::string& prompt, const std::string& title) = 0;
+    // Empty text on cancel; the box takes no more than maxLength characters.
+    virtual std::string AskName(const std::string& prompt, const std::string& title,
+                                int maxLength) = 0;
     virtual bool HasDefaultPrinter() = 0;
 };
 

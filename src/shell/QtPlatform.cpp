@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinterInfo>
 
@@ -60,11 +61,15 @@ Platform::Answer QtPlatform::MessageBox(const std::string& text, const std::stri
     }
 }
 
-std::string QtPlatform::AskName(const std::string& prompt, const std::string& title) {
-    bool ok = false;
-    const QString name =
-        QInputDialog::getText(parent, Q(title), Q(prompt), QLineEdit::Normal, QString(), &ok);
-    return ok ? name.toStdString() : std::string();
+std::string QtPlatform::AskName(const std::string& prompt, const std::string& title,
+                                int maxLength) {
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(Q(title));
+    dialog.setLabelText(Q(prompt));
+    // Builds the text field now, so its length can be limited before it is shown.
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (auto* field = dialog.findChild<QLineEdit*>()) field->setMaxLength(maxLength);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
 
 bool QtPlatform::HasDefaultPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }

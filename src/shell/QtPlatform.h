@@ -15,7 +15,8 @@ public:
                                 const std::string& proposed) override;
     Answer MessageBox(const std::string& text, const std::string& title, Buttons buttons,
                       Icon icon) override;
-    std::string AskName(const std::string& prompt, const std::string& title) override;
+    std::string AskName(const std::string& prompt, const std::string& title,
+                        int maxLength) override;
     bool HasDefaultPrinter() override;
 
 private:

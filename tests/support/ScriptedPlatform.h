@@ -36,7 +36,7 @@ public:
         script.answers.pop_front();
         return answer;
     }
-    std::string AskName(const std::string& prompt, const std::string& title) override {
+    std::string AskName(const std::string& prompt, const std::string& title, int) override {
         script.asked.push_back("name: " + title + " | " + prompt);
         return Next(script.names);
     }
