@@ -4,6 +4,7 @@
 #include "draw/Shapes.h"
 #include "draw/Text.h"
 #include "engine/Random.h"
+#include "screens/clsHscore.h"
 #include "screens/clsLvlSrc.h"
 #include "shell/AppState.h"
 #include "shell/Main.h"
@@ -221,7 +222,12 @@ int16_t screenMenu::MouseUp() {
         App().CurrentScreen = OptionsScreen;
         return 0;
     }
-    if (records.MouseUp()) return 0;
+    if (records.MouseUp()) {
+        Hscore().init();
+        Hscore().Draw();
+        App().CurrentScreen = RecordsScreen;
+        return 0;
+    }
     help.MouseUp();
     if (exitGame.MouseUp()) {
         // The shutdown releases the drawing surface: nothing may draw after it.
