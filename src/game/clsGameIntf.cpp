@@ -11,6 +11,7 @@
 #include "engine/Solver.h"
 #include "game/GameImages.h"
 #include "persist/Completion.h"
+#include "screens/clsHelpsrc.h"
 #include "shell/AppState.h"
 #include "shell/GameClock.h"
 #include "shell/Screens.h"
@@ -373,13 +374,14 @@ void clsGameIntf::ReleaseOptions() {
     sw.HighlightOn = OptionValue(options[HighlightGroup]);
 }
 
-// The commands behind the buttons come with the dialogs they open; for now a release
-// only ends the pressed look. Answers whether MAIN MENU or SOLUTION was clicked: those two
-// ask a question, and only without one does a paused board redraw at once.
+// HOW TO PLAY opens help; the other commands come with the dialogs they open, and for now
+// their release only ends the pressed look. Answers whether MAIN MENU or SOLUTION was clicked:
+// those two ask a question, and only without one does a paused board redraw at once.
 bool clsGameIntf::ReleaseCommands() {
     bool asks = false;
     for (Command c : {SaveGame, HowToPlay, Pause, Print, Restart, MainMenu, Solution}) {
         const bool clicked = commands[c].MouseUp();
+        if (clicked && c == HowToPlay) Helpsrc().Show();
         if (c == MainMenu || c == Solution) asks = asks || clicked;
     }
     return asks;

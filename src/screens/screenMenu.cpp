@@ -4,6 +4,7 @@
 #include "draw/Shapes.h"
 #include "draw/Text.h"
 #include "engine/Random.h"
+#include "screens/clsHelpsrc.h"
 #include "screens/clsHscore.h"
 #include "screens/clsLvlSrc.h"
 #include "shell/AppState.h"
@@ -213,8 +214,8 @@ void screenMenu::MouseDown(int16_t /*button*/) {
     Draw();
 }
 
-// The records and help screens and loading a saved game are reached from here once they
-// exist; until then their buttons only answer the click.
+// Loading a saved game is reached from here once it exists; until then its button only
+// answers the click.
 int16_t screenMenu::MouseUp() {
     if (beginGame.MouseUp()) {
         LvlSrc().init();
@@ -228,7 +229,7 @@ int16_t screenMenu::MouseUp() {
         App().CurrentScreen = RecordsScreen;
         return 0;
     }
-    help.MouseUp();
+    if (help.MouseUp()) Helpsrc().Show();
     if (exitGame.MouseUp()) {
         // The shutdown releases the drawing surface: nothing may draw after it.
         CloseMainWindow();
