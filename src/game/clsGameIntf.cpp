@@ -11,6 +11,7 @@
 #include "engine/Solver.h"
 #include "game/GameImages.h"
 #include "persist/Completion.h"
+#include "print/Form2.h"
 #include "screens/clsHelpsrc.h"
 #include "shell/AppState.h"
 #include "shell/GameClock.h"
@@ -374,14 +375,15 @@ void clsGameIntf::ReleaseOptions() {
     sw.HighlightOn = OptionValue(options[HighlightGroup]);
 }
 
-// HOW TO PLAY opens help; the other commands come with the dialogs they open, and for now
-// their release only ends the pressed look. Answers whether MAIN MENU or SOLUTION was clicked:
-// those two ask a question, and only without one does a paused board redraw at once.
+// HOW TO PLAY opens help and PRINT the print form; the other commands come with the dialogs they
+// open, and for now their release only ends the pressed look. Answers whether MAIN MENU or SOLUTION
+// was clicked: those two ask a question, and only without one does a paused board redraw at once.
 bool clsGameIntf::ReleaseCommands() {
     bool asks = false;
     for (Command c : {SaveGame, HowToPlay, Pause, Print, Restart, MainMenu, Solution}) {
         const bool clicked = commands[c].MouseUp();
         if (clicked && c == HowToPlay) Helpsrc().Show();
+        if (clicked && c == Print) ShowPrintForm();
         if (c == MainMenu || c == Solution) asks = asks || clicked;
     }
     return asks;
