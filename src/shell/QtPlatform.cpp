@@ -1,5 +1,6 @@
 #include "shell/QtPlatform.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -30,22 +31,28 @@ QMessageBox::StandardButtons ToQtButtons(Platform::Buttons buttons) {
 
 } // namespace
 
+// Over an open modal window (the print form) a question must stay above it, not the game.
+QWidget* QtPlatform::Owner() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : parent;
+}
+
 std::string QtPlatform::AskSaveFileName(const std::string& title, const std::string& filter,
                                         const std::string& proposed) {
     // The game asks its own "replace?" question, so the dialog must not ask as well.
-    return QFileDialog::getSaveFileName(parent, Q(title), Q(proposed), Q(filter), nullptr,
+    return QFileDialog::getSaveFileName(Owner(), Q(title), Q(proposed), Q(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite)
         .toStdString();
 }
 
 std::string QtPlatform::AskOpenFileName(const std::string& title, const std::string& filter,
                                         const std::string& proposed) {
-    return QFileDialog::getOpenFileName(parent, Q(title), Q(proposed), Q(filter)).toStdString();
+    return QFileDialog::getOpenFileName(Owner(), Q(title), Q(proposed), Q(filter)).toStdString();
 }
 
 Platform::Answer QtPlatform::MessageBox(const std::string& text, const std::string& title,
                                         Buttons buttons, Icon icon) {
-    QMessageBox box(ToQtIcon(icon), Q(title), Q(text), ToQtButtons(buttons), parent);
+    QMessageBox box(ToQtIcon(icon), Q(title), Q(text), ToQtButtons(buttons), Owner());
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -57,7 +64,7 @@ Platform::Answer QtPlatform::MessageBox(const std::string& text, const std::stri
 std::string QtPlatform::AskName(const std::string& prompt, const std::string& title) {
     bool ok = false;
     const QString name =
-        QInputDialog::getText(parent, Q(title), Q(prompt), QLineEdit::Normal, QString(), &ok);
+        QInputDialog::getText(Owner(), Q(title), Q(prompt), QLineEdit::Normal, QString(), &ok);
     return ok ? name.toStdString() : std::string();
 }
 

@@ -19,5 +19,7 @@ public:
     bool HasDefaultPrinter() override;
 
 private:
+    QWidget* Owner() const;
+
     QWidget* parent;
 };
