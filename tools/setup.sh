@@ -9,6 +9,7 @@ KORVEL_PACKAGES=(
     gstreamer1.0-plugins-good
     fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
     libgtest-dev libbenchmark-dev
+    poppler-utils
 )
 
 korvel_install_packages() {

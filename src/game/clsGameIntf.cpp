@@ -14,6 +14,8 @@
 #include "persist/BestRecords.h"
 #include "persist/Completion.h"
 #include "persist/SavedGames.h"
+#include "print/Form2.h"
+#include "screens/clsHelpsrc.h"
 #include "shell/AppState.h"
 #include "shell/Dispatcher.h"
 #include "shell/GameClock.h"
@@ -401,9 +403,9 @@ void clsGameIntf::ReleaseOptions() {
 // MAIN MENU and SOLUTION ask a question; without one, a paused board redraws at once.
 void clsGameIntf::ReleaseCommands() {
     if (commands[SaveGame].MouseUp()) ::SaveGame();
-    commands[HowToPlay].MouseUp();
+    if (commands[HowToPlay].MouseUp()) Helpsrc().Show();
     if (commands[Pause].MouseUp()) ShowPause();
-    commands[Print].MouseUp();
+    if (commands[Print].MouseUp()) ShowPrintForm();
     if (commands[Restart].MouseUp()) RestartDlg = Ask(RestartQuestion);
     if (commands[MainMenu].MouseUp()) {
         MenuDlg = Ask(MenuQuestion);

@@ -6,6 +6,8 @@
 #include "draw/Text.h"
 #include "engine/Random.h"
 #include "persist/SavedGames.h"
+#include "screens/clsHelpsrc.h"
+#include "screens/clsHscore.h"
 #include "screens/clsLvlSrc.h"
 #include "shell/AppState.h"
 #include "shell/Main.h"
@@ -214,8 +216,8 @@ void screenMenu::MouseDown(int16_t /*button*/) {
     Draw();
 }
 
-// The records and help screens and loading a saved game are reached from here once they
-// exist; until then their buttons only answer the click.
+// Loading a saved game is reached from here once it exists; until then its button only
+// answers the click.
 int16_t screenMenu::MouseUp() {
     if (beginGame.MouseUp()) {
         LvlSrc().init();
@@ -223,8 +225,13 @@ int16_t screenMenu::MouseUp() {
         App().CurrentScreen = OptionsScreen;
         return 0;
     }
-    if (records.MouseUp()) return 0;
-    help.MouseUp();
+    if (records.MouseUp()) {
+        Hscore().init();
+        Hscore().Draw();
+        App().CurrentScreen = RecordsScreen;
+        return 0;
+    }
+    if (help.MouseUp()) Helpsrc().Show();
     if (exitGame.MouseUp()) {
         // The shutdown releases the drawing surface: nothing may draw after it.
         CloseMainWindow();

@@ -1,5 +1,6 @@
 #include "shell/QtPlatform.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -32,9 +33,15 @@ QMessageBox::StandardButtons ToQtButtons(Platform::Buttons buttons) {
 
 } // namespace
 
+// Over an open modal window (the print form) a question must stay above it, not the game.
+QWidget* QtPlatform::Owner() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : parent;
+}
+
 std::string QtPlatform::AskSaveFileName(const std::string& title, const std::string& filter,
                                         const std::string& proposed) {
-    QFileDialog dialog(parent, Q(title), QString(), Q(filter));
+    QFileDialog dialog(Owner(), Q(title), QString(), Q(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The game asks its own "replace?" question, so the dialog must not ask as well.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -47,12 +54,12 @@ std::string QtPlatform::AskSaveFileName(const std::string& title, const std::str
 
 std::string QtPlatform::AskOpenFileName(const std::string& title, const std::string& filter,
                                         const std::string& proposed) {
-    return QFileDialog::getOpenFileName(parent, Q(title), Q(proposed), Q(filter)).toStdString();
+    return QFileDialog::getOpenFileName(Owner(), Q(title), Q(proposed), Q(filter)).toStdString();
 }
 
 Platform::Answer QtPlatform::MessageBox(const std::string& text, const std::string& title,
                                         Buttons buttons, Icon icon) {
-    QMessageBox box(ToQtIcon(icon), Q(title), Q(text), ToQtButtons(buttons), parent);
+    QMessageBox box(ToQtIcon(icon), Q(title), Q(text), ToQtButtons(buttons), Owner());
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
@@ -63,7 +70,7 @@ Platform::Answer QtPlatform::MessageBox(const std::string& text, const std::stri
 
 std::string QtPlatform::AskName(const std::string& prompt, const std::string& title,
                                 int maxLength) {
-    QInputDialog dialog(parent);
+    QInputDialog dialog(Owner());
     dialog.setWindowTitle(Q(title));
     dialog.setLabelText(Q(prompt));
     // Builds the text field now, so its length can be limited before it is shown.

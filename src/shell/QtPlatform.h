@@ -20,5 +20,7 @@ public:
     bool HasDefaultPrinter() override;
 
 private:
+    QWidget* Owner() const;
+
     QWidget* parent;
 };

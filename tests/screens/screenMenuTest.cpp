@@ -57,16 +57,6 @@ TEST_F(TitleScreen, ShowsTheVersion) {
     EXPECT_GT(WhitePixels(QRect(560, 80, 40, 20)), 0);
 }
 
-TEST_F(TitleScreen, ButtonsWithoutTheirScreensYetLeaveTheTitleAsItWas) {
-    Tick();
-    for (int y : {210, 350}) {
-        Click(365, y);
-        EXPECT_EQ(App().CurrentScreen, 0);
-    }
-    EXPECT_TRUE(platform.asked.empty());
-    EXPECT_FALSE(processEnded);
-}
-
 TEST_F(TitleScreen, CancelledLoadLeavesTheTitleAsItWas) {
     Tick();
     Click(365, 280);

@@ -1,0 +1,149 @@
+#include "print/Form2.h"
+
+#include "draw/Drawing.h"
+#include "draw/FontSubstitutes.h"
+#include "print/PrintPage.h"
+#include "shell/AppState.h"
+#include "shell/Form1.h"
+#include "shell/Main.h"
+#include "shell/Platform.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSaveFile>
+#include <cmath>
+
+namespace {
+
+// The form is laid out in pixels of a 96-dpi screen.
+constexpr double ScreenDpi = 96;
+// A PDF page drawn at the resolution of a common office printer, so its lines look as on
+// paper.
+constexpr int PdfDpi = 600;
+
+constexpr const char* Title = "Korvel Sudoku";
+
+void Tell(const std::string& text) {
+    ThePlatform().MessageBox(text, Title, Platform::Buttons::Ok, Platform::Icon::Warning);
+}
+
+bool Ask(const std::string& text) {
+    return ThePlatform().MessageBox(text, Title, Platform::Buttons::YesNo,
+                                    Platform::Icon::Question) == Platform::Answer::Yes;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& caption, int left) {
+    auto* button = new QPushButton(caption, parent);
+    QFont font = ResolveFontFamily(QStringLiteral("Arial")).value_or(QFont());
+    font.setPointSize(9);
+    button->setFont(font);
+    button->setGeometry(left, 4, 119, 25);
+    return button;
+}
+
+} // namespace
+
+Form2::Form2(const QPageLayout& paper, QWidget* parent) : QDialog(parent), paper(paper) {
+    setWindowTitle(QStringLiteral("Print"));
+    setFixedSize(461, 605);
+    Command3 = MakeButton(this, QStringLiteral("Print"), 192);
+    Command1 = MakeButton(this, QStringLiteral("Close"), 328);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Picture1 = new QLabel(this);
+    Picture1->setGeometry(12, 36, 437, 559);
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+
+    r = SetupPreview(*Picture1);
+    QPainter painter(&preview);
+    const QSizeF page = paper.fullRect(QPageLayout::Inch).size();
+    DrawPage({painter, page, ScreenDpi * r}, r);
+    painter.end();
+    Picture1->setPixmap(QPixmap::fromImage(preview));
+}
+
+// The box keeps its size in one direction and takes the paper's shape in the other; r is
+// how much smaller than the paper it shows the page.
+double Form2::SetupPreview(QLabel& box) {
+    const QSizeF page = paper.fullRect(QPageLayout::Inch).size();
+    const double hr = box.height() / ScreenDpi / page.height();
+    const double wr = box.width() / ScreenDpi / page.width();
+    const double ratio = std::min(hr, wr);
+    if (hr < wr) {
+        box.resize(static_cast<int>(std::lround(page.width() * ratio * ScreenDpi)), box.height());
+    } else {
+        box.resize(box.width(), static_cast<int>(std::lround(page.height() * ratio * ScreenDpi)));
+    }
+    preview = MakeSurface(box.width(), box.height());
+    preview.fill(Qt::white);
+    return ratio;
+}
+
+void Form2::Command3_Click() {
+    if (ThePlatform().HasDefaultPrinter()) {
+        PrintOnPrinter();
+    } else if (Ask("No printer is installed. Save the page as a PDF file instead?")) {
+        SaveAsPdf();
+    }
+}
+
+void Form2::PrintOnPrinter() {
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setDocName(QString::fromLatin1(Title));
+    if (!PrintPageOn(printer) || printer.printerState() == QPrinter::Error) {
+        Tell("The page was not printed: the printer reported an error. Check that it is "
+             "switched on and ready, then try again.");
+    } else if (printer.printerState() == QPrinter::Aborted) {
+        Tell("The page was not printed: printing was cancelled.");
+    }
+}
+
+void Form2::SaveAsPdf() {
+    std::string name = ThePlatform().AskSaveFileName("Save the page as PDF", "*.pdf",
+                                                     App().SaveFolder + "/sudoku.pdf");
+    if (name.empty()) return;
+    if (QFileInfo(QString::fromStdString(name)).suffix().isEmpty()) name += ".pdf";
+    if (QFileInfo::exists(QString::fromStdString(name)) &&
+        !Ask("File already exists. Do you want to replace it?"))
+        return;
+
+    // Written under a temporary name and put in place whole, so a failure never leaves half
+    // a file behind.
+    QSaveFile file(QString::fromStdString(name));
+    if (!file.open(QIODevice::WriteOnly)) {
+        Tell("The page could not be saved to " + name + ": " + file.errorString().toStdString());
+        return;
+    }
+    QPdfWriter writer(&file);
+    writer.setResolution(PdfDpi);
+    writer.setPageLayout(QPageLayout(paper.pageSize(), paper.orientation(), QMarginsF()));
+    writer.setTitle(QString::fromLatin1(Title));
+    writer.setCreator(QString::fromLatin1(Title));
+    if (!PrintPageOn(writer)) {
+        file.cancelWriting();
+        Tell("The page could not be saved to " + name + ".");
+        return;
+    }
+    if (!file.commit()) {
+        Tell("The page could not be saved to " + name + ": " + file.errorString().toStdString());
+        return;
+    }
+    ThePlatform().MessageBox("The page has been saved to " + name, Title, Platform::Buttons::Ok,
+                             Platform::Icon::Information);
+}
+
+void ShowPrintForm() {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    QPageLayout paper(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    if (ThePlatform().HasDefaultPrinter() && !printer.isNull())
+        paper = QPrinter(printer).pageLayout();
+    Form2 form(paper, MainWindow());
+    form.exec();
+}

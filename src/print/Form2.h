@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QPageLayout>
+
+class QLabel;
+class QPushButton;
+
+// The print form: a preview of the page in the shape of the paper, "Print" and "Close".
+class Form2 : public QDialog {
+public:
+    // paper: the page the preview shows and a PDF is written at.
+    explicit Form2(const QPageLayout& paper, QWidget* parent = nullptr);
+
+    double Ratio() const { return r; }
+    const QImage& Preview() const { return preview; }
+
+private:
+    double SetupPreview(QLabel& box);
+    void Command3_Click();
+    void PrintOnPrinter();
+    void SaveAsPdf();
+
+    QPageLayout paper;
+    QPushButton* Command3;
+    QPushButton* Command1;
+    QLabel* Picture1;
+    QImage preview;
+    double r = 1.0;
+};
+
+// Opens the print form for the default printer's paper (A4 without a printer) and waits
+// until it is closed; the game clock keeps running meanwhile.
+void ShowPrintForm();

@@ -1,0 +1,91 @@
+#include "screens/clsHelpsrc.h"
+
+#include "draw/Drawing.h"
+#include "screens/screenMenu.h"
+#include "shell/AppState.h"
+#include "shell/GameClock.h"
+#include "shell/ScreenId.h"
+#include "shell/Screens.h"
+
+namespace {
+
+constexpr int16_t LastPage = 5;
+
+// A button greyed out under the pointer would look hovered again when it comes back.
+void Enable(clsButton& button, bool enabled) {
+    button.SetEnabled(enabled);
+    if (!enabled) button.Rest();
+}
+
+void Place(clsButton& button, const QString& caption, int16_t left) {
+    button.init(caption, 120, 38, 0);
+    button.SetLocation(left, 530);
+}
+
+} // namespace
+
+void clsHelpsrc::init() {
+    Place(close, QStringLiteral("Close"), 50);
+    Place(back, QStringLiteral("Back"), 480);
+    Place(next, QStringLiteral("Next"), 615);
+    Menu().reset();
+    page = 0;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        pages[i] = LoadImage(App().ProgramFolder + "/res/help" + std::to_string(i + 1) + ".png");
+    }
+    Enable(back, false);
+}
+
+// The game clock stands still while the player reads.
+void clsHelpsrc::Show() {
+    returnScreen = App().CurrentScreen;
+    App().CurrentScreen = HelpScreen;
+    Clock().ctimer = false;
+    // The click that closed help last time left "Close" hovered.
+    close.Rest();
+    back.Rest();
+    next.Rest();
+}
+
+void clsHelpsrc::Unshow() {
+    App().CurrentScreen = returnScreen;
+    if (returnScreen == GameScreen) Clock().ctimer = true;
+}
+
+void clsHelpsrc::Draw() {
+    Menu().BackRedraw(2);
+    Menu().DrawTitle();
+    // The pages carry their own transparency, through which the background shows.
+    const DrawState& d = Drawing();
+    DrawImagePart(pages[page], 0, 0, d.ScreenWidth, d.ScreenHeight, 0, 0);
+    close.Draw();
+    back.Draw();
+    next.Draw();
+}
+
+void clsHelpsrc::MouseMove(int16_t X, int16_t Y) {
+    close.MouseMove(X, Y);
+    back.MouseMove(X, Y);
+    next.MouseMove(X, Y);
+}
+
+void clsHelpsrc::MouseDown(int16_t /*button*/) {
+    close.MouseDown();
+    back.MouseDown();
+    next.MouseDown();
+}
+
+int16_t clsHelpsrc::MouseUp() {
+    if (close.MouseUp()) {
+        Unshow();
+    } else if (back.MouseUp()) {
+        page -= 1;
+        Enable(back, page != 0);
+        Enable(next, true);
+    } else if (next.MouseUp()) {
+        page += 1;
+        Enable(next, page != LastPage);
+        Enable(back, true);
+    }
+    return 0;
+}

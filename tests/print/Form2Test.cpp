@@ -1,0 +1,164 @@
+#include "print/Form2.h"
+
+#include "game/GameFixture.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace {
+
+constexpr const char* PdfQuestion =
+    "message: Korvel Sudoku | No printer is installed. Save the page as a PDF file instead?";
+
+QPageLayout Paper(QPageSize::PageSizeId size, QPageLayout::Orientation orientation) {
+    return QPageLayout(QPageSize(size), orientation, QMarginsF());
+}
+
+class PrintForm : public GameFixture {
+protected:
+    void SetUp() override {
+        GameFixture::SetUp();
+        StartRegular({1, 2, 3, 10, 20, 30, 40, 50, 60, 70, 80});
+        Sudoku().CurrentGrid[0][1] = 5; // the player's entry, never printed
+    }
+
+    static void PressPrint(Form2& form) {
+        form.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    }
+
+    // What a PDF reader sees in the file.
+    static QString Pdf(const QString& tool, const QStringList& arguments) {
+        QProcess process;
+        process.start(tool, arguments);
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    QString PdfPath(const char* name) const { return files->path() + QLatin1Char('/') + name; }
+};
+
+TEST_F(PrintForm, PreviewTakesTheShapeOfThePaperAtItsScale) {
+    struct Case {
+        QPageLayout paper;
+        QSize box;
+    };
+    // The box is 437 by 559 pixels of a 96-dpi screen: it keeps the side that limits it.
+    const Case cases[] = {
+        {Paper(QPageSize::A4, QPageLayout::Portrait), {395, 559}},
+        {Paper(QPageSize::Letter, QPageLayout::Portrait), {432, 559}},
+        {Paper(QPageSize::A4, QPageLayout::Landscape), {437, 309}},
+    };
+    for (const Case& c : cases) {
+        Form2 form(c.paper);
+        const QSizeF inches = c.paper.fullRect(QPageLayout::Inch).size();
+        EXPECT_EQ(form.Preview().size(), c.box) << inches.width();
+        EXPECT_NEAR(form.Ratio(), c.box.height() / 96.0 / inches.height(), 0.002);
+    }
+}
+
+TEST_F(PrintForm, WithoutAPrinterThePageIsSavedAsAPdfOfTheSamePage) {
+    platform.answers = {Platform::Answer::Yes};
+    platform.fileNames = {PdfPath("puzzle").toStdString()};
+    Form2 form(Paper(QPageSize::A4, QPageLayout::Portrait));
+    PressPrint(form);
+
+    const QString path = PdfPath("puzzle.pdf");
+    ASSERT_EQ(platform.asked.size(), 3u);
+    EXPECT_EQ(platform.asked[0], PdfQuestion);
+    EXPECT_EQ(platform.asked[1],
+              "save: Save the page as PDF | " + App().SaveFolder + "/sudoku.pdf");
+    EXPECT_EQ(platform.asked[2],
+              "message: Korvel Sudoku | The page has been saved to " + path.toStdString());
+
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("Page size: +([0-9.]+) x ([0-9.]+) pts"))
+            .match(Pdf(QStringLiteral("pdfinfo"), {path}));
+    ASSERT_TRUE(size.hasMatch());
+    EXPECT_NEAR(size.captured(1).toDouble(), 595.3, 0.5);
+    EXPECT_NEAR(size.captured(2).toDouble(), 841.9, 0.5);
+
+    // One line per row with givens, each given once and in its order; then the footer.
+    QStringList lines =
+        Pdf(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
+            .split(QLatin1Char('\n'));
+    lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.takeLast().trimmed(), QStringLiteral("Printed by Korvel Sudoku 1.42"));
+    QStringList expected;
+    for (const auto& row : Sudoku().GivenGrid) {
+        QString digits;
+        for (int16_t d : row)
+            if (d != 0) digits += QString::number(d);
+        if (!digits.isEmpty()) expected << digits;
+    }
+    for (QString& line : lines)
+        line.remove(QLatin1Char(' '));
+    EXPECT_EQ(lines, expected);
+}
+
+TEST_F(PrintForm, APdfIsWrittenOnlyWhenThePlayerAgreesAndNeverHalf) {
+    Form2 form(Paper(QPageSize::A4, QPageLayout::Portrait));
+    platform.answers = {Platform::Answer::No};
+    PressPrint(form);
+    EXPECT_EQ(platform.asked, std::vector<std::string>{PdfQuestion});
+
+    // An existing file is kept when the player does not want it replaced.
+    const QString kept = PdfPath("kept.pdf");
+    QFile file(kept);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("mine");
+    file.close();
+    platform.asked.clear();
+    platform.answers = {Platform::Answer::Yes, Platform::Answer::No};
+    platform.fileNames = {kept.toStdString()};
+    PressPrint(form);
+    EXPECT_EQ(platform.asked.back(),
+              "message: Korvel Sudoku | File already exists. Do you want to replace it?");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("mine"));
+    file.close();
+
+    // A folder that is not there: told in words, nothing claimed as saved.
+    platform.asked.clear();
+    platform.answers = {Platform::Answer::Yes};
+    const std::string missing = PdfPath("gone/page.pdf").toStdString();
+    platform.fileNames = {missing};
+    PressPrint(form);
+    ASSERT_EQ(platform.asked.size(), 3u);
+    EXPECT_EQ(platform.asked[2].rfind(
+                  "message: Korvel Sudoku | The page could not be saved to " + missing + ": ", 0),
+              0u)
+        << platform.asked[2];
+}
+
+TEST_F(PrintForm, APrinterThatFailsIsReportedAndNothingClaimedPrinted) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a real printer would print";
+    platform.hasPrinter = true;
+    Form2 form(Paper(QPageSize::A4, QPageLayout::Portrait));
+    PressPrint(form);
+    ASSERT_EQ(platform.asked.size(), 1u);
+    EXPECT_NE(platform.asked[0].find("The page was not printed"), std::string::npos);
+}
+
+TEST_F(PrintForm, PrintOnTheGameScreenOpensTheFormWhileTheClockRuns) {
+    QString title;
+    bool running = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* form = QApplication::activeModalWidget();
+        if (!form) return;
+        title = form->windowTitle();
+        running = Clock().ctimer;
+        form->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    });
+    Click(92, 161);
+    EXPECT_EQ(title, QStringLiteral("Print"));
+    EXPECT_TRUE(running);
+    EXPECT_EQ(App().CurrentScreen, 2);
+}
+
+} // namespace

@@ -1,0 +1,107 @@
+#include "screens/clsHelpsrc.h"
+#include "game/GameFixture.h"
+#include "screens/screenMenu.h"
+
+#include <QDir>
+
+namespace {
+
+constexpr int HelpX = 365, HelpY = 210;
+constexpr int HowToPlayX = 92, HowToPlayY = 321;
+constexpr int CloseX = 110, BackX = 540, NextX = 675, ButtonY = 549;
+// Each test page is see-through but for a square in a blue that tells its number.
+constexpr int MarkX = 320, MarkY = 320;
+
+class HelpScreen : public GameFixture {
+protected:
+    void SetUp() override {
+        GameFixture::SetUp();
+        App().ProgramFolder = files->path().toStdString() + "/program";
+        QDir().mkpath(QString::fromStdString(App().ProgramFolder + "/res"));
+        for (int i = 1; i <= 6; ++i) {
+            QImage page(800, 608, QImage::Format_ARGB32);
+            page.fill(Qt::transparent);
+            for (int y = 300; y < 340; ++y)
+                for (int x = 300; x < 340; ++x)
+                    page.setPixel(x, y, qRgb(0, 0, 40 * i));
+            page.save(QString::fromStdString(App().ProgramFolder) +
+                      QStringLiteral("/res/help%1.png").arg(i));
+        }
+        Menu().init();
+        Helpsrc().init();
+    }
+
+    // The page on screen, 1 to 6, as the player sees it after a frame.
+    static int ShownPage() {
+        Tick();
+        return qBlue(Pixel(MarkX, MarkY)) / 40;
+    }
+    // A greyed-out button's fill has no tint.
+    static bool Grey(int x) {
+        const QRgb fill = Pixel(x - 55, ButtonY - 15);
+        return qRed(fill) == qGreen(fill) && qGreen(fill) == qBlue(fill);
+    }
+    static void Next(int times = 1) {
+        for (int i = 0; i < times; ++i)
+            Click(NextX, ButtonY);
+    }
+};
+
+TEST_F(HelpScreen, FirstVisitShowsPageOneAndFiveNextsReachTheLastPage) {
+    Click(HelpX, HelpY);
+    ASSERT_EQ(App().CurrentScreen, 6);
+    EXPECT_EQ(ShownPage(), 1);
+    EXPECT_TRUE(Grey(BackX));
+    EXPECT_FALSE(Grey(NextX));
+    Click(BackX, ButtonY);
+    EXPECT_EQ(ShownPage(), 1);
+
+    Next(5);
+    EXPECT_EQ(ShownPage(), 6);
+    EXPECT_TRUE(Grey(NextX));
+    EXPECT_FALSE(Grey(BackX));
+    Next();
+    EXPECT_EQ(ShownPage(), 6);
+}
+
+TEST_F(HelpScreen, BackEnablesNextAgainAndGreysOutOnPageOne) {
+    Click(HelpX, HelpY);
+    Next(5);
+    Click(BackX, ButtonY);
+    EXPECT_EQ(ShownPage(), 5);
+    EXPECT_FALSE(Grey(NextX));
+    for (int i = 0; i < 4; ++i)
+        Click(BackX, ButtonY);
+    EXPECT_EQ(ShownPage(), 1);
+    EXPECT_TRUE(Grey(BackX));
+    Next();
+    EXPECT_EQ(ShownPage(), 2);
+}
+
+TEST_F(HelpScreen, ClosingReturnsToTheTitleAndReopeningShowsTheLastPage) {
+    Click(HelpX, HelpY);
+    Next(2);
+    Click(CloseX, ButtonY);
+    EXPECT_EQ(App().CurrentScreen, 0);
+    EXPECT_FALSE(Clock().ctimer);
+
+    Click(HelpX, HelpY);
+    EXPECT_EQ(ShownPage(), 3);
+    EXPECT_FALSE(Grey(BackX));
+}
+
+TEST_F(HelpScreen, HelpFromTheGameHoldsTheClockAndReturnsToTheBoardWithItRunning) {
+    StartRegular({0, 40});
+    Click(HowToPlayX, HowToPlayY);
+    ASSERT_EQ(App().CurrentScreen, 6);
+    EXPECT_FALSE(Clock().ctimer);
+    Tick(TicksPerSecond * 2);
+    EXPECT_EQ(Clock().ct_s, 0);
+
+    Click(CloseX, ButtonY);
+    EXPECT_EQ(App().CurrentScreen, 2);
+    Tick(TicksPerSecond + 1);
+    EXPECT_EQ(Clock().ct_s, 1);
+}
+
+} // namespace
