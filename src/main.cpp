@@ -29,7 +29,7 @@ bool AnsweredWithoutWindow(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     if (AnsweredWithoutWindow(argc, argv)) return 0;
     QApplication::setApplicationName(QStringLiteral("korvel-sudoku"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("korvel-sudoku"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.korvel.KorvelSudoku"));
     QApplication app(argc, argv);
     // The window system has taken its own options out of the arguments by now.
     const CommandLine line = ParseCommandLine(ArgumentsAfterProgram(QApplication::arguments()));

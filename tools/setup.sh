@@ -9,6 +9,8 @@ KORVEL_PACKAGES=(
     gstreamer1.0-plugins-good
     fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
     libgtest-dev libbenchmark-dev
+    desktop-file-utils appstream shared-mime-info libglib2.0-bin
+    xvfb xauth xdotool x11-utils
 )
 
 korvel_install_packages() {
