@@ -10,6 +10,8 @@ KORVEL_PACKAGES=(
     fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
     libgtest-dev libbenchmark-dev
     poppler-utils
+    desktop-file-utils appstream shared-mime-info libglib2.0-bin
+    xvfb xauth xdotool x11-utils
 )
 
 korvel_install_packages() {

@@ -17,12 +17,12 @@ struct Table {
 
 Table TrainingTable() {
     BestRecords& r = Records();
-    return {"hs.rec", r.TrainingRecordNames, r.TrainingRecordTimes};
+    return {RecordFileNames[0], r.TrainingRecordNames, r.TrainingRecordTimes};
 }
 
 Table ChallengeTable() {
     BestRecords& r = Records();
-    return {"hhs.rec", r.ChallengeRecordNames, r.ChallengeRecordScores};
+    return {RecordFileNames[1], r.ChallengeRecordNames, r.ChallengeRecordScores};
 }
 
 std::string PathOf(const Table& table) { return App().RecordsFolder + "/" + table.file; }

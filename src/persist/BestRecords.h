@@ -16,6 +16,9 @@ struct BestRecords {
 
 BestRecords& Records();
 
+// The two record files: Training times, then Challenge scores.
+inline constexpr const char* RecordFileNames[] = {"hs.rec", "hhs.rec"};
+
 // Reads "hs.rec" and "hhs.rec" from the records folder; a missing file is created empty.
 void LoadBestRecords();
 

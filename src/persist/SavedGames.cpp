@@ -9,6 +9,7 @@
 #include "shell/Platform.h"
 
 #include <QDate>
+#include <QDir>
 #include <cstdio>
 
 namespace {
@@ -69,7 +70,9 @@ std::string DefaultSaveName(int year, int month, int day) {
     return name;
 }
 
+// The player's own save folder is made when first needed, so it is there to be proposed.
 std::string AskSaveFileName() {
+    QDir().mkpath(QString::fromStdString(App().SaveFolder));
     const QDate today = QDate::currentDate();
     std::string& remembered = App().DialogFileName;
     remembered = App().SaveFolder + "/" + DefaultSaveName(today.year(), today.month(), today.day());

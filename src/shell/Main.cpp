@@ -1,12 +1,15 @@
 #include "shell/Main.h"
 
+#include "dialogs/clsWaiting.h"
 #include "draw/Drawing.h"
 #include "engine/GameSettings.h"
 #include "engine/Hooks.h"
 #include "persist/BestRecords.h"
+#include "persist/SavedGames.h"
 #include "screens/clsHelpsrc.h"
 #include "screens/screenMenu.h"
 #include "shell/AppState.h"
+#include "shell/FileLocations.h"
 #include "shell/Form1.h"
 #include "shell/Picture1.h"
 #include "shell/QtPlatform.h"
@@ -16,6 +19,8 @@
 #include "shell/Switches.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <cstdlib>
 #include <memory>
 
@@ -42,16 +47,27 @@ void OpenSounds(const std::string& folder) {
     SetAudioVolume("bg2", 50);
 }
 
+// An installed copy keeps res/ in its data folder, found from the program's own place so
+// that any prefix works.
+void ChooseFolders(const std::string& executableFolder) {
+    const QString installed = QDir::cleanPath(QString::fromStdString(executableFolder) + "/" +
+                                              QStringLiteral(KORVEL_DATA_FROM_BIN));
+    const FileLocations places =
+        ChooseFileLocations(ExamineFolders(executableFolder, installed.toStdString()));
+    PrepareRecordsFolder(places);
+    App().ProgramFolder = places.programFolder;
+    App().RecordsFolder = places.recordsFolder;
+    App().SaveFolder = places.saveFolder;
+}
+
 } // namespace
 
-void Main(const std::string& programFolder) {
+void Main(const std::string& executableFolder) {
     GameSettings& settings = Settings();
     settings.TrainingMode = true;
     App().CurrentScreen = 0;
     settings.Stage = 0;
-    App().ProgramFolder = programFolder;
-    App().RecordsFolder = programFolder;
-    App().SaveFolder = programFolder + "/save";
+    ChooseFolders(executableFolder);
     App().VersionText =
         MakeVersionText(KORVEL_VERSION_MAJOR, KORVEL_VERSION_MINOR, KORVEL_VERSION_PATCH);
 
@@ -74,10 +90,15 @@ void Main(const std::string& programFolder) {
     window.show();
     window.StartTimer();
 
-    OpenSounds(programFolder);
+    OpenSounds(App().ProgramFolder);
     LoadBestRecords();
     FillStageTables();
     Helpsrc().init();
+}
+
+void OpenSavedGame(const std::string& path) {
+    App().DialogFileName = QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+    if (LoadGameFrom(path)) Waiting().BeginLoad();
 }
 
 void Form_Unload() {

@@ -5,8 +5,13 @@
 
 class Form1;
 
-// Start-up: shared state, window, drawing surface, title screen, sounds, stage tables.
-void Main(const std::string& programFolder);
+// Start-up: shared state, the folders of the game's files, window, drawing surface, title
+// screen, sounds, stage tables.
+void Main(const std::string& executableFolder);
+
+// Starts on a saved game named from outside the game, with the checks and messages of
+// LOAD GAME; a file that cannot be used leaves the player on the title screen.
+void OpenSavedGame(const std::string& path);
 
 // The shutdown when the window closes: music stopped, sounds closed, drawing released,
 // then the process ends at once.

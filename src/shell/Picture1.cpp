@@ -16,7 +16,14 @@ Picture1::Picture1(QWidget* parent) : QWidget(parent) {
 
 void Picture1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, Drawing().SpeedBuffer);
+    PaintSurface(painter, Drawing().SpeedBuffer);
+}
+
+// On a high-density screen the surface is stretched to the window's size there: filtered,
+// not blocky. At a ratio of 1 nothing is stretched and every pixel stays as drawn.
+void PaintSurface(QPainter& painter, const QImage& surface) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(0, 0, surface);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 // The drawing area: shows the game's surface and passes every pointer and key event on.
@@ -17,6 +19,10 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 };
+
+// The game's surface at the painter's origin, as the drawing area shows it on a screen of
+// the painter's pixel ratio.
+void PaintSurface(QPainter& painter, const QImage& surface);
 
 // Qt's key and modifier values in the codes the game's dispatcher expects.
 int16_t KeyCodeFor(int qtKey);

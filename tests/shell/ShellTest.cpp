@@ -4,6 +4,8 @@
 #include "shell/Picture1.h"
 #include "support/AppFixture.h"
 
+#include <QPainter>
+
 namespace {
 
 using ShellTest = AppFixture;
@@ -69,6 +71,38 @@ TEST_F(ShellTest, UnknownScreenDropsEventsButTheClockStillCounts) {
     DispatchKeyDown(KeyEnter, 0);
     Tick(40);
     EXPECT_EQ(Clock().ct_s, 1);
+}
+
+// A surface whose left half is black and right half white.
+QImage HalfWhite() {
+    QImage surface(800, 608, QImage::Format_ARGB32_Premultiplied);
+    surface.fill(Qt::black);
+    QPainter(&surface).fillRect(400, 0, 400, 608, Qt::white);
+    return surface;
+}
+
+// What the drawing area puts on a screen of the given pixel ratio.
+QImage ShownAt(const QImage& surface, qreal ratio) {
+    QImage shown(QSize(791, 608) * ratio, QImage::Format_ARGB32_Premultiplied);
+    shown.setDevicePixelRatio(ratio);
+    QPainter painter(&shown);
+    PaintSurface(painter, surface);
+    return shown;
+}
+
+TEST(DrawingArea, HighDensityScreensShowTheSurfaceSmoothedAndOthersPixelForPixel) {
+    const QImage surface = HalfWhite();
+    EXPECT_EQ(ShownAt(surface, 1), surface.copy(0, 0, 791, 608));
+
+    const QImage doubled = ShownAt(surface, 2);
+    EXPECT_EQ(qGray(doubled.pixel(40, 300)), 0);
+    EXPECT_EQ(qGray(doubled.pixel(1500, 300)), 255) << "the window keeps its size on screen";
+    int between = 0;
+    for (int x = 790; x < 810; ++x) {
+        const int grey = qGray(doubled.pixel(x, 300));
+        between += grey > 0 && grey < 255;
+    }
+    EXPECT_GT(between, 0) << "the edge is filtered, not doubled pixels";
 }
 
 } // namespace

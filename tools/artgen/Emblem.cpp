@@ -36,6 +36,8 @@ void paintBox(QPainter& p, double size) {
         p.setPen(Qt::NoPen);
         p.setBrush(lit ? QColor(110, 255, 160) : QColor(30, 100, 55));
         p.drawRoundedRect(r, cell * 0.12, cell * 0.12);
+        // Digits a few pixels high are only noise; small icons show the lit box alone.
+        if (cell < 10) continue;
         p.setPen(lit ? QColor(0, 40, 14) : QColor(200, 255, 215));
         p.drawText(r, Qt::AlignCenter, QString(QChar(kDigits[i])));
     }
@@ -53,6 +55,13 @@ QImage emblem(int size, bool opaque) {
 }
 
 } // namespace
+
+void writeDesktopIcons(const QString& iconsDir, const QString& name) {
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(iconsDir).arg(size);
+        save(emblem(size, false), folder + "/" + name + ".png");
+    }
+}
 
 void writeEmblem(const QString& outDir) {
     // The credits show this picture on the win panel without transparency.

@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -37,13 +38,19 @@ int main(int argc, char** argv) {
     // Fonts need a GUI application; no screen is needed to draw into images.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: korvel-artgen OUTDIR\n");
+    const bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr,
+                     "usage: korvel-artgen OUTDIR\n       korvel-artgen --icons ICONSDIR\n");
         return 2;
     }
-    const QString outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QString outDir = QDir(QString::fromLocal8Bit(argv[argc - 1])).absolutePath();
     try {
-        writeAll(outDir);
+        if (icons) {
+            art::writeDesktopIcons(outDir, QStringLiteral("net.korvel.KorvelSudoku"));
+        } else {
+            writeAll(outDir);
+        }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "korvel-artgen: %s\n", error.what());
         return 1;

@@ -1,0 +1,52 @@
+#include "shell/FileLocations.h"
+
+#include "persist/BestRecords.h"
+#include "persist/FileIO.h"
+#include "persist/RecordFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+FileLocations ChooseFileLocations(const FolderFacts& facts) {
+    FileLocations chosen;
+    chosen.programFolder =
+        facts.resourcesBeside ? facts.executableFolder : facts.installedDataFolder;
+    if (facts.resourcesBeside && facts.executableWritable) {
+        chosen.recordsFolder = facts.executableFolder;
+        chosen.saveFolder = facts.executableFolder + "/save";
+        return chosen;
+    }
+    chosen.recordsFolder = facts.dataFolder;
+    chosen.saveFolder = facts.documentsFolder + "/Korvel Sudoku";
+    chosen.formerRecordsFolder = facts.executableFolder;
+    return chosen;
+}
+
+FolderFacts ExamineFolders(const std::string& executableFolder,
+                           const std::string& installedDataFolder) {
+    const QString folder = QString::fromStdString(executableFolder);
+    FolderFacts facts;
+    facts.executableFolder = executableFolder;
+    facts.resourcesBeside = QFileInfo(folder + "/res").isDir();
+    facts.executableWritable = QFileInfo(folder).isWritable();
+    facts.installedDataFolder = installedDataFolder;
+    facts.dataFolder =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    facts.documentsFolder =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    return facts;
+}
+
+void PrepareRecordsFolder(const FileLocations& locations) {
+    QDir().mkpath(QString::fromStdString(locations.recordsFolder));
+    if (locations.formerRecordsFolder.empty()) return;
+    for (const char* name : RecordFileNames) {
+        const std::string target = locations.recordsFolder + "/" + name;
+        if (FileExists(target)) continue;
+        if (const auto bytes =
+                ReadFileHead(locations.formerRecordsFolder + "/" + name, RecordFileSize)) {
+            WriteFileAtomically(target, *bytes);
+        }
+    }
+}

@@ -1,0 +1,73 @@
+#include "engine/EngineState.h"
+#include "persist/FileIO.h"
+#include "persist/SavedGameFile.h"
+#include "screens/screenMenu.h"
+#include "shell/AppState.h"
+#include "shell/GameClock.h"
+#include "shell/Main.h"
+#include "shell/ScreenId.h"
+#include "shell/Screens.h"
+#include "support/AppFixture.h"
+
+namespace {
+
+// A Regular Training game, a few minutes in, with empty cells left.
+SavedGame GameInProgress() {
+    SavedGame game;
+    game.kind = SavedGame::Kind::Training;
+    game.typeOrStage = 0;
+    game.level = 1;
+    for (int r = 0; r < 9; ++r) {
+        for (int c = 0; c < 9; ++c) {
+            const auto digit = static_cast<int16_t>((r * 3 + r / 3 + c) % 9 + 1);
+            game.given[r][c] = (r + c) % 3 == 0 ? digit : int16_t{0};
+            game.current[r][c] = (r + c) % 3 == 2 ? int16_t{0} : digit;
+        }
+    }
+    game.ct_m = 4;
+    game.ct_s = 12;
+    return game;
+}
+
+class OpenSavedGameFlow : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        Menu().init();
+        Menu().Draw();
+    }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const std::string path = files->path().toStdString() + "/" + name;
+        EXPECT_EQ(WriteFileAtomically(path, bytes), "");
+        return path;
+    }
+};
+
+TEST_F(OpenSavedGameFlow, AGoodFileStartsOnItsBoardWithItsClock) {
+    const SavedGame saved = GameInProgress();
+    OpenSavedGame(Write("26-01-31.sv", EncodeSavedGame(saved)));
+    EXPECT_EQ(App().CurrentScreen, GameScreen);
+    EXPECT_EQ(Sudoku().CurrentGrid, saved.current);
+    EXPECT_EQ(Sudoku().GivenGrid, saved.given);
+    EXPECT_EQ(Clock().ct_m, 4);
+    EXPECT_TRUE(Clock().ctimer);
+    EXPECT_TRUE(platform.asked.empty()) << platform.asked.front();
+}
+
+TEST_F(OpenSavedGameFlow, AFileThatCannotBeUsedIsExplainedThenTheTitleStays) {
+    const std::string damaged =
+        Write("damaged.sv", EncodeSavedGame(GameInProgress()).substr(0, 40));
+    const std::string missing = files->path().toStdString() + "/gone.sv";
+    OpenSavedGame(damaged);
+    OpenSavedGame(missing);
+    ASSERT_EQ(platform.asked.size(), 2u);
+    EXPECT_EQ(platform.asked[0], "message: Korvel Sudoku | The file " + damaged +
+                                     " is not a saved game of Korvel Sudoku, or it is damaged.");
+    EXPECT_EQ(platform.asked[1],
+              "message: Korvel Sudoku | The file " + missing + " could not be opened.");
+    EXPECT_EQ(App().CurrentScreen, TitleScreen);
+    Tick();
+    EXPECT_EQ(App().CurrentScreen, TitleScreen);
+}
+
+} // namespace
