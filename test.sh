@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Korvel Sudoku (installing what is missing) and runs every test, headless: the
-# plain build first, then the same suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Each test has a time limit, so a hang fails in seconds.
+# plain build first, then the same suite and a short run of each fuzz target under
+# AddressSanitizer and UndefinedBehaviorSanitizer. Each test has a time limit, so a
+# hang fails in seconds.
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh

@@ -9,7 +9,7 @@ KORVEL_PACKAGES=(
     gstreamer1.0-plugins-good
     fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
     libgtest-dev libbenchmark-dev
-    clang llvm
+    clang libclang-rt-14-dev llvm
 )
 
 korvel_install_packages() {
@@ -33,13 +33,14 @@ korvel_build() {
     cmake --build "$KORVEL_ROOT/build" --parallel "$(nproc)" "$@"
 }
 
-# The suite under AddressSanitizer and UndefinedBehaviorSanitizer, built by clang in a
-# folder of its own. Light optimisation keeps the run quick without losing the line
-# numbers of a report; the benchmarks are left out, they mean nothing there.
+# The suite and the fuzz targets under AddressSanitizer and UndefinedBehaviorSanitizer,
+# built by clang (libFuzzer comes with it) in a folder of their own. Light optimisation
+# keeps the run quick without losing the line numbers of a report; the benchmarks are
+# left out, they mean nothing there.
 korvel_build_sanitized() {
     cmake -S "$KORVEL_ROOT" -B "$KORVEL_ROOT/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
         -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-O1 \
-        -DKORVEL_SANITIZE=ON -DKORVEL_BUILD_BENCH=OFF
+        -DKORVEL_SANITIZE=ON -DKORVEL_FUZZ=ON -DKORVEL_BUILD_BENCH=OFF
     cmake --build "$KORVEL_ROOT/build-asan" --parallel "$(nproc)" \
-        --target korvel_tests "$@"
+        --target korvel_tests korvel_fuzzers "$@"
 }
