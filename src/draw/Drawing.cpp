@@ -2,6 +2,7 @@
 
 #include "draw/Text.h"
 
+#include <QFileInfo>
 #include <QLinearGradient>
 
 namespace {
@@ -30,7 +31,11 @@ void MakeButtonBrushes(DrawState& d) {
 
 ImageHandle LoadFile(const std::string& path) {
     QImage image(QString::fromStdString(path));
-    if (image.isNull()) return nullptr;
+    if (image.isNull()) {
+        const auto& missing = Drawing().missingFile;
+        if (missing && !QFileInfo::exists(QString::fromStdString(path))) missing(path);
+        return nullptr;
+    }
     image.setDotsPerMeterX(DotsPerMeterAt96Dpi);
     image.setDotsPerMeterY(DotsPerMeterAt96Dpi);
     return std::make_shared<Picture>(std::move(image));
@@ -55,6 +60,7 @@ void StartDrawing(int width, int height) {
     DrawState& d = Drawing();
     d.ScreenWidth = width;
     d.ScreenHeight = height;
+    d.speedGraphics.reset(); // a painter must end before its surface is replaced
     d.SpeedBuffer = MakeSurface(width, height);
     d.speedGraphics = std::make_unique<Graphics>(d.SpeedBuffer);
     d.TargetGraphics = d.speedGraphics.get();
@@ -81,7 +87,10 @@ void PresentBuffer() {
     if (d.presenter && d.started) d.presenter(d.SpeedBuffer);
 }
 
-Graphics& TargetGraphics() { return *Drawing().TargetGraphics; }
+QPainter* TargetPainter() {
+    Graphics* target = Drawing().TargetGraphics;
+    return target ? &target->Painter() : nullptr;
+}
 
 void SetDrawTarget(Graphics& graphics) {
     DrawState& d = Drawing();
@@ -99,6 +108,10 @@ std::unique_ptr<Graphics> GetImageGraphics(const ImageHandle& image) {
     return std::make_unique<Graphics>(image->Image());
 }
 
+void SetMissingFileHandler(std::function<void(const std::string&)> handler) {
+    Drawing().missingFile = std::move(handler);
+}
+
 ImageHandle LoadImage(const std::string& path) { return LoadFile(path); }
 
 // Every loaded image is kept in the surface's own pixel format, which is what makes
@@ -106,22 +119,22 @@ ImageHandle LoadImage(const std::string& path) { return LoadFile(path); }
 ImageHandle LoadCachedImage(const std::string& path) { return LoadFile(path); }
 
 void DrawCached(const ImageHandle& image, int x, int y, Graphics* graphics) {
-    if (!image) return;
-    Graphics& g = graphics ? *graphics : TargetGraphics();
-    g.Painter().drawImage(x, y, image->Image());
+    QPainter* painter = graphics ? &graphics->Painter() : TargetPainter();
+    if (!image || !painter) return;
+    painter->drawImage(x, y, image->Image());
 }
 
 void DrawBackground(const ImageHandle& image) { DrawCached(image, 0, 0); }
 
 void DrawImagePart(const ImageHandle& image, int x, int y, int w, int h, int srcX, int srcY,
                    float opacity, std::optional<Color> colorKey) {
-    if (!image) return;
+    QPainter* painter = TargetPainter();
+    if (!image || !painter) return;
     const QImage& source = colorKey ? image->Keyed(*colorKey) : image->Image();
-    QPainter& painter = TargetGraphics().Painter();
-    const qreal previous = painter.opacity();
-    painter.setOpacity(opacity);
-    painter.drawImage(QRect(x, y, w, h), source, QRect(srcX, srcY, w, h));
-    painter.setOpacity(previous);
+    const qreal previous = painter->opacity();
+    painter->setOpacity(opacity);
+    painter->drawImage(QRect(x, y, w, h), source, QRect(srcX, srcY, w, h));
+    painter->setOpacity(previous);
 }
 
 void DrawImageRect(const ImageHandle& image, const Rect& destination, QPoint source, float opacity,

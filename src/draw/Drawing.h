@@ -25,6 +25,7 @@ struct DrawState {
     Graphics* TargetGraphics = nullptr;
     Graphics* savedTarget = nullptr;
     std::function<void(const QImage&)> presenter;
+    std::function<void(const std::string&)> missingFile;
 
     // Index 0 the green palette, 1 the white one.
     std::array<QBrush, 2> ButtonBrushNormal;
@@ -50,11 +51,16 @@ void StopDrawing();
 void SetPresenter(std::function<void(const QImage&)> presenter);
 void PresentBuffer();
 
-Graphics& TargetGraphics();
+// The painter of the current target; none once the drawing layer is shut down, and every
+// drawing operation then does nothing.
+QPainter* TargetPainter();
 // One saved slot, not a stack: calls must not be nested.
 void SetDrawTarget(Graphics& graphics);
 void RestoreDrawTarget();
 std::unique_ptr<Graphics> GetImageGraphics(const ImageHandle& image);
+
+// Told the path of an image file that is not there (not of one that fails to decode).
+void SetMissingFileHandler(std::function<void(const std::string&)> handler);
 
 ImageHandle LoadImage(const std::string& path);
 ImageHandle LoadCachedImage(const std::string& path);

@@ -43,30 +43,32 @@ QBrush MakePanelBrush(int32_t top, int32_t bottom) {
 }
 
 void FillRectWith(int32_t x, int32_t y, int16_t w, int16_t h, const QBrush& brush) {
-    TargetGraphics().Painter().fillRect(QRect(x, y, w, h), brush);
+    if (QPainter* painter = TargetPainter()) painter->fillRect(QRect(x, y, w, h), brush);
 }
 
 void FillRectBlack(int16_t x, int16_t y, int16_t w, int16_t h) {
-    TargetGraphics().Painter().fillRect(QRect(x, y, w, h), Qt::black);
+    if (QPainter* painter = TargetPainter()) painter->fillRect(QRect(x, y, w, h), Qt::black);
 }
 
 void DrawRectOutline(int32_t x, int32_t y, int16_t w, int16_t h, Color color, int16_t width) {
-    QPainter& painter = TargetGraphics().Painter();
-    painter.setPen(QPen(ToQColor(color), width));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(x, y, w, h));
+    QPainter* painter = TargetPainter();
+    if (!painter) return;
+    painter->setPen(QPen(ToQColor(color), width));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(x, y, w, h));
 }
 
 void DrawLine(Color color, float width, float x1, float y1, float x2, float y2) {
-    QPainter& painter = TargetGraphics().Painter();
+    QPainter* painter = TargetPainter();
+    if (!painter) return;
     // Qt blends a translucent row line pixel by pixel, ten times slower than a fill of the
     // same pixels; frames and panels draw several of them every frame.
     if (const auto line = AxisLine(width, x1, y1, x2, y2)) {
-        painter.fillRect(*line, ToQColor(color));
+        painter->fillRect(*line, ToQColor(color));
         return;
     }
-    painter.setPen(QPen(ToQColor(color), width));
-    painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    painter->setPen(QPen(ToQColor(color), width));
+    painter->drawLine(QPointF(x1, y1), QPointF(x2, y2));
 }
 
 void DrawProgressBar(int32_t x, int32_t y, int16_t w, int16_t h, float fraction) {

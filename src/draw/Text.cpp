@@ -19,6 +19,11 @@ TextState& Text() {
     return state;
 }
 
+std::function<void(const DrawnText&)>& Recorder() {
+    static std::function<void(const DrawnText&)> recorder;
+    return recorder;
+}
+
 } // namespace
 
 void SetFont(const QString& family, float sizeInPoints, int32_t style) {
@@ -38,13 +43,18 @@ void SetTextColor(int blue, int green, int red, int alpha) {
 
 void DrawText(int16_t x, int16_t y, const QString& text) {
     const TextState& t = Text();
-    if (!t.CurrentFont || !t.TextBrush) return;
-    QPainter& painter = TargetGraphics().Painter();
-    painter.setFont(*t.CurrentFont);
-    painter.setPen(*t.TextBrush);
+    QPainter* painter = TargetPainter();
+    if (!t.CurrentFont || !t.TextBrush || !painter) return;
+    painter->setFont(*t.CurrentFont);
+    painter->setPen(*t.TextBrush);
     QString lines = text;
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    painter.drawText(QRectF(x, y, 4000, 4000), Qt::AlignLeft | Qt::AlignTop, lines);
+    painter->drawText(QRectF(x, y, 4000, 4000), Qt::AlignLeft | Qt::AlignTop, lines);
+    if (Recorder()) Recorder()({x, y, text, t.CurrentFont->family(), *t.TextBrush});
+}
+
+void SetTextRecorder(std::function<void(const DrawnText&)> recorder) {
+    Recorder() = std::move(recorder);
 }
 
 void ResetTextState() { Text() = TextState{}; }

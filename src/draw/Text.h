@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 // Font style bits as the game passes them.
 enum FontStyle : int32_t {
@@ -19,6 +21,18 @@ void SetTextColor(int blue, int green, int red, int alpha);
 
 // Top-left of an unbounded box; line breaks in the text start new lines.
 void DrawText(int16_t x, int16_t y, const QString& text);
+
+// A text as it went onto the target, with the font and colour it was drawn in.
+struct DrawnText {
+    int16_t x = 0;
+    int16_t y = 0;
+    QString text;
+    QString family;
+    QColor color;
+};
+// Tells the recorder about every text drawn from now on (tests read what a screen
+// shows through it); nothing to stop.
+void SetTextRecorder(std::function<void(const DrawnText&)> recorder);
 
 // Forgets the current font and text colour (shutdown, and tests).
 void ResetTextState();

@@ -28,7 +28,11 @@ FolderFacts ExamineFolders(const std::string& executableFolder,
     const QString folder = QString::fromStdString(executableFolder);
     FolderFacts facts;
     facts.executableFolder = executableFolder;
-    facts.resourcesBeside = QFileInfo(folder + "/res").isDir();
+    // A copy whose res/ is in neither place counts as a build copy, so the missing folder is
+    // reported beside the program, where the player or developer put the game.
+    facts.resourcesBeside =
+        QFileInfo(folder + "/res").isDir() ||
+        !QFileInfo(QString::fromStdString(installedDataFolder) + "/res").isDir();
     facts.executableWritable = QFileInfo(folder).isWritable();
     facts.installedDataFolder = installedDataFolder;
     facts.dataFolder =

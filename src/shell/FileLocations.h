@@ -6,7 +6,8 @@
 // game's files live.
 struct FolderFacts {
     std::string executableFolder;
-    bool resourcesBeside = false;    // res/ sits next to the program: a build or portable copy
+    bool resourcesBeside = false;    // a build or portable copy: res/ is next to the program
+                                     // (or in neither place)
     bool executableWritable = false; // the player may write next to the program
     std::string installedDataFolder; // where an installed copy keeps res/
     std::string dataFolder;          // the player's own data folder for this game

@@ -1,4 +1,5 @@
 #include "shell/Main.h"
+#include "shell/MissingFiles.h"
 
 #include "dialogs/clsWaiting.h"
 #include "draw/Drawing.h"
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -39,10 +41,15 @@ ShellParts& Parts() {
 constexpr const char* SoundAliases[] = {"bg1", "bg2", "Click", "Con"};
 
 void OpenSounds(const std::string& folder) {
-    OpenSound(folder + "/res/sound/bg1.mp3", "bg1");
-    OpenSound(folder + "/res/sound/bg2.mp3", "bg2");
-    OpenSound(folder + "/res/sound/CLICK12B.wav", "Click");
-    OpenSound(folder + "/res/sound/Dull_Cla-Public_D-11.wav", "Con");
+    const std::pair<const char*, const char*> sounds[] = {{"bg1.mp3", "bg1"},
+                                                          {"bg2.mp3", "bg2"},
+                                                          {"CLICK12B.wav", "Click"},
+                                                          {"Dull_Cla-Public_D-11.wav", "Con"}};
+    for (const auto& [file, alias] : sounds) {
+        const std::string path = folder + "/res/sound/" + file;
+        if (!std::filesystem::exists(path)) ReportMissingFile(path);
+        OpenSound(path, alias);
+    }
     SetAudioVolume("bg1", 50);
     SetAudioVolume("bg2", 50);
 }
@@ -62,7 +69,12 @@ void ChooseFolders(const std::string& executableFolder) {
 
 } // namespace
 
-void Main(const std::string& executableFolder) {
+SystemParts RealSystemParts() {
+    return {[](QWidget* window) { return std::make_unique<QtPlatform>(window); },
+            [] { return MakeSoundBackend(HasAudioOutput); }};
+}
+
+void Main(const std::string& executableFolder, const SystemParts& system) {
     GameSettings& settings = Settings();
     settings.TrainingMode = true;
     App().CurrentScreen = 0;
@@ -75,13 +87,15 @@ void Main(const std::string& executableFolder) {
     Form1& window = *Parts().window;
     StartDrawing(800, 608);
     SetPresenter([&window](const QImage&) { window.Picture()->update(); });
-    SetPlatform(std::make_unique<QtPlatform>(&window));
-    SetSoundBackend(std::make_unique<QtSoundBackend>());
+    SetPlatform(system.platform(&window));
+    SetSoundBackend(system.sound());
     SetEventPump([] { QCoreApplication::processEvents(); });
     SetErrorReporter([](const std::string& message) {
         ThePlatform().MessageBox(message, "Korvel Sudoku", Platform::Buttons::Ok,
                                  Platform::Icon::None);
     });
+    CheckResourceFolder(App().ProgramFolder);
+    SetMissingFileHandler(ReportMissingFile);
 
     Switches().SoundOn = 1;
     Switches().MusicOn = 0;
@@ -107,6 +121,9 @@ void Form_Unload() {
         CloseSound(alias);
     StopDrawing();
     Parts().endProcess();
+    // Reached only when the process goes on (tests): the window goes once its close
+    // event is over.
+    if (Parts().window) Parts().window.release()->deleteLater();
 }
 
 void CloseMainWindow() {

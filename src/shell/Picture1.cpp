@@ -51,7 +51,10 @@ void Picture1::keyPressEvent(QKeyEvent* event) {
     if (!text.isEmpty()) PressNumber(static_cast<int16_t>(text.at(0).unicode() - 48));
 }
 
-void Picture1::keyReleaseEvent(QKeyEvent*) { DispatchKeyUp(); }
+// A held key repeats as release and press pairs; only the real release lets go of it.
+void Picture1::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) DispatchKeyUp();
+}
 
 // Tab must not move the keyboard focus off the drawing area.
 bool Picture1::focusNextPrevChild(bool) { return false; }

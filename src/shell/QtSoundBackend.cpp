@@ -1,9 +1,12 @@
 #include "shell/QtSoundBackend.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QUrl>
+#include <iostream>
 #include <sstream>
 
 namespace {
@@ -116,4 +119,18 @@ void QtSoundBackend::Open(const Command& command) {
 
 QMediaPlayer* QtSoundBackend::PlayerFor(const std::string& alias) {
     return IsOpen(alias) ? channels[alias]->player.get() : nullptr;
+}
+
+bool HasAudioOutput() {
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    const bool found = !QMediaDevices::defaultAudioOutput().isNull();
+    qInstallMessageHandler(previous);
+    return found;
+}
+
+std::unique_ptr<SoundBackend> MakeSoundBackend(const std::function<bool()>& hasAudioOutput) {
+    if (hasAudioOutput()) return std::make_unique<QtSoundBackend>();
+    std::cerr << "Korvel Sudoku: no audio device found, sound is off.\n";
+    return nullptr;
 }

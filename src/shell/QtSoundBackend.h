@@ -2,6 +2,7 @@
 
 #include "shell/SoundBackend.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -44,3 +45,11 @@ private:
 
     std::map<std::string, std::unique_ptr<Channel>> channels;
 };
+
+// Whether the system has an audio output; asking is quiet, unlike opening a player.
+bool HasAudioOutput();
+
+// The Qt backend when there is an audio output. Without one the game says once that
+// sound is off and plays nothing: creating players would only fill the terminal with
+// the audio libraries' errors.
+std::unique_ptr<SoundBackend> MakeSoundBackend(const std::function<bool()>& hasAudioOutput);

@@ -198,3 +198,45 @@ TEST_F(DrawingTest, BlockImagesAreLoadedOncePerRun) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DrawingTest, AfterShutdownEveryDrawingCallDoesNothing) {
+    const ImageHandle image = TestImage();
+    SetFont(QStringLiteral("Arial"), 12, FontBold);
+    SetTextColor(255, 255, 255, 255);
+    Clear(qRgba(0, 0, 0, 0));
+    const QImage before = Drawing().SpeedBuffer.copy();
+    StopDrawing();
+    SetFont(QStringLiteral("Arial"), 12, FontBold);
+    SetTextColor(255, 255, 255, 255);
+    DrawText(10, 10, QStringLiteral("after"));
+    FillRectWith(0, 0, 50, 50, Drawing().ButtonBrushDown[0]);
+    FillRectBlack(0, 0, 50, 50);
+    DrawRectOutline(5, 5, 20, 20, 0xFFFFFFFF, 1);
+    DrawLine(0xFFFFFFFF, 1, 0, 0, 40, 0);
+    DrawLine(0xFFFFFFFF, 2.5f, 0, 0, 40, 40);
+    DrawProgressBar(0, 0, 100, 10, 0.5f);
+    DrawCached(image, 0, 0);
+    DrawImagePart(image, 0, 0, 4, 1, 0, 0, 0.5f, TransparentKey);
+    PresentBuffer();
+    EXPECT_EQ(Drawing().SpeedBuffer, before);
+    EXPECT_TRUE(texts.empty());
+}
+
+TEST_F(DrawingTest, ProgressBarRoundsAShareThatDoesNotDivideEvenly) {
+    Clear(qRgba(0, 0, 0, 0));
+    DrawProgressBar(0, 0, 150, 4, 0.33f); // 49.5 and a little: 50 pixels
+    EXPECT_GE(qAlpha(Pixel(49, 1)), 180);
+    EXPECT_LT(qAlpha(Pixel(50, 1)), 180);
+}
+
+TEST_F(DrawingTest, APartlyTransparentImageLeavesTheOpacityAsItWas) {
+    const ImageHandle image = TestImage();
+    Clear(qRgba(0, 0, 0, 255));
+    DrawImagePart(image, 0, 0, 4, 1, 0, 0, 0.25f);
+    FillRectWith(10, 0, 1, 1, MakeSolidBrush(0, 0, 255, 255));
+    EXPECT_EQ(Pixel(10, 0), qRgba(255, 0, 0, 255)) << "a later fill is fully opaque";
+}
+
+} // namespace

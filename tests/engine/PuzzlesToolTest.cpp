@@ -20,6 +20,7 @@ struct ToolRun {
     int status = -1;
     std::vector<std::string> lines;
     int errorLines = 0;
+    std::string errors;
 };
 
 // Runs the built tool with the given arguments and standard input.
@@ -44,8 +45,10 @@ ToolRun RunTool(const std::string& args, const std::string& input = "") {
     for (std::string line; std::getline(lines, line);)
         run.lines.push_back(line);
     std::ifstream errors(err);
-    for (std::string line; std::getline(errors, line);)
+    for (std::string line; std::getline(errors, line);) {
         ++run.errorLines;
+        run.errors += line + "\n";
+    }
     std::filesystem::remove(in);
     std::filesystem::remove(err);
     return run;
@@ -136,6 +139,21 @@ TEST(PuzzlesToolTest, BadArgumentsAndLinesExitWithStatusTwo) {
         EXPECT_EQ(run.lines.size(), 1u) << "only the line before the bad one: " << bad;
         EXPECT_EQ(run.errorLines, 1) << bad;
     }
+}
+
+TEST(PuzzlesToolTest, ALineTooLongToBeAPuzzleIsRefusedByNumberAndReadingGoesOn) {
+    const std::string empty(81, '0');
+    const std::string huge(4'000'000, '1');
+    // The longest line a puzzle can have still passes.
+    const std::string longest = empty + " " + Flatten(sudoku_checks::BoxLayout());
+    const ToolRun run =
+        RunTool("--solve", longest + "\n" + huge + "\n" + empty + "\r\n" + huge);
+    EXPECT_EQ(run.status, 2);
+    ASSERT_EQ(run.lines.size(), 2u) << "the lines around the long ones are answered";
+    EXPECT_TRUE(sudoku_checks::KeepsGivens(empty, run.lines[1]));
+    EXPECT_EQ(run.errorLines, 2);
+    EXPECT_NE(run.errors.find("line 2:"), std::string::npos) << run.errors;
+    EXPECT_NE(run.errors.find("line 4:"), std::string::npos) << run.errors;
 }
 
 } // namespace

@@ -47,8 +47,13 @@ TEST(FileLocations, OnlyAWritableCopyWithItsResourcesKeepsFilesBesideTheProgram)
 
 TEST(FileLocations, ResourcesBesideTheProgramAreNoticed) {
     QTemporaryDir folder;
+    QTemporaryDir share;
+    QDir(share.path()).mkdir("res");
     const std::string path = folder.path().toStdString();
-    EXPECT_FALSE(ExamineFolders(path, "").resourcesBeside);
+    EXPECT_FALSE(ExamineFolders(path, share.path().toStdString()).resourcesBeside)
+        << "an installed copy";
+    EXPECT_TRUE(ExamineFolders(path, "/elsewhere").resourcesBeside)
+        << "res/ in neither place: a copy missing its files, named beside the program";
     QDir(folder.path()).mkdir("res");
     const FolderFacts facts = ExamineFolders(path, "/elsewhere");
     EXPECT_TRUE(facts.resourcesBeside);

@@ -78,3 +78,20 @@ TEST(QtSoundBackend, UndecodableFileCountsAsUnopened) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SoundDevice, WithoutAnOutputSoundIsOffWithOneQuietLine) {
+    testing::internal::CaptureStderr();
+    HasAudioOutput(); // asking must not wake the audio libraries' complaints
+    const std::unique_ptr<SoundBackend> none = MakeSoundBackend([] { return false; });
+    const std::string terminal = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(none, nullptr);
+    EXPECT_EQ(terminal, "Korvel Sudoku: no audio device found, sound is off.\n");
+
+    testing::internal::CaptureStderr();
+    EXPECT_NE(MakeSoundBackend([] { return true; }), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+} // namespace

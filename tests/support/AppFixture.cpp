@@ -9,8 +9,10 @@
 #include "persist/BestRecords.h"
 #include "shell/AppState.h"
 #include "shell/Dispatcher.h"
+#include "shell/Form1.h"
 #include "shell/GameClock.h"
 #include "shell/Main.h"
+#include "shell/MissingFiles.h"
 #include "shell/Screens.h"
 #include "shell/Switches.h"
 #include "support/RecordingSoundBackend.h"
@@ -43,11 +45,19 @@ void AppFixture::SetUp() {
     SetEventPump([this] { pumps.push_back(App().CurrentScreen); });
     SetErrorReporter(nullptr);
     SetProcessEnder([this] { processEnded = true; });
+    SetTextRecorder([this](const DrawnText& text) { texts.push_back(text); });
+    SetMissingFileHandler(nullptr);
+    ResetMissingFileReport();
     SeedRandom(20261206);
     HoldSeed(true);
 }
 
 void AppFixture::TearDown() {
+    // A test that started the program shuts it down as the player would.
+    if (MainWindow()) MainWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    SetTextRecorder(nullptr);
+    SetMissingFileHandler(nullptr);
     HoldSeed(false);
     ResetScreens();
     SetEventPump(nullptr);
@@ -59,6 +69,14 @@ void AppFixture::TearDown() {
 void AppFixture::Tick(int n) {
     for (int i = 0; i < n; ++i)
         Timer1_Timer();
+}
+
+std::vector<DrawnText> AppFixture::TextsWith(const QString& part) const {
+    std::vector<DrawnText> found;
+    for (const DrawnText& text : texts) {
+        if (text.text.contains(part)) found.push_back(text);
+    }
+    return found;
 }
 
 QRgb AppFixture::Pixel(int x, int y) { return Drawing().SpeedBuffer.pixel(x, y); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/Text.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QImage>
@@ -23,7 +24,11 @@ protected:
     // Pointer move, press and release at (x, y) through the dispatcher.
     static void Click(int x, int y, int button = 1);
 
+    // The drawn texts that contain `part`, in the order drawn.
+    std::vector<DrawnText> TextsWith(const QString& part) const;
+
     std::vector<std::string> sounds;
+    std::vector<DrawnText> texts; // every text drawn, in order
     ScriptedPlatform::Script platform;
     std::vector<int> pumps; // CurrentScreen seen at every event pump
     bool processEnded = false;

@@ -1,4 +1,5 @@
 // Developer tool: deals puzzles the way a new game does, or solves puzzles from stdin.
+#include "PuzzleLines.h"
 #include "engine/EngineState.h"
 #include "engine/GameSettings.h"
 #include "engine/Generator.h"
@@ -114,45 +115,22 @@ int Deal(const DealRequest& request) {
     return 0;
 }
 
-bool IsDigits(std::string_view text, char lowest) {
-    for (char ch : text) {
-        if (ch < lowest || ch > '9') return false;
-    }
-    return true;
-}
-
-// A puzzle line: 81 digits, then optionally a space and 81 region digits where every
-// region has nine cells.
-bool ParsePuzzleLine(std::string_view text, Grid& grid, LayoutRows& layout) {
-    if (text.size() != 81 && (text.size() != 163 || text[81] != ' ')) return false;
-    const std::string_view digits = text.substr(0, 81);
-    if (!IsDigits(digits, '0')) return false;
-    for (int i = 0; i < 81; ++i)
-        grid[i / 9][i % 9] = static_cast<int16_t>(digits[i] - '0');
-    if (text.size() == 81) {
-        layout = {"111222333", "111222333", "111222333", "444555666", "444555666",
-                  "444555666", "777888999", "777888999", "777888999"};
-        return true;
-    }
-    const std::string_view regions = text.substr(82);
-    if (!IsDigits(regions, '1')) return false;
-    std::vector<int> sizes(9);
-    for (char ch : regions)
-        ++sizes[ch - '1'];
-    for (int size : sizes) {
-        if (size != 9) return false;
-    }
-    for (int r = 0; r < 9; ++r)
-        layout[r] = std::string(regions.substr(9 * r, 9));
-    return true;
-}
-
+// Answers every puzzle line in order. A line too long to be a puzzle is refused and
+// the rest is read on; a malformed line ends the run.
 int Solve() {
     std::string text;
-    for (long lineNumber = 1; std::getline(std::cin, text); ++lineNumber) {
-        if (!text.empty() && text.back() == '\r') text.pop_back();
+    int status = 0;
+    long lineNumber = 1;
+    for (LineRead read; (read = ReadPuzzleLine(std::cin, text)) != LineRead::End; ++lineNumber) {
         Grid grid{};
         LayoutRows layout{};
+        if (read == LineRead::TooLong) {
+            std::cout.flush();
+            std::cerr << "korvel-puzzles: line " << lineNumber << ": longer than "
+                      << MaxPuzzleLineLength << " characters, skipped\n";
+            status = BadUsage;
+            continue;
+        }
         if (!ParsePuzzleLine(text, grid, layout)) {
             std::cout.flush();
             std::cerr << "korvel-puzzles: line " << lineNumber
@@ -167,7 +145,7 @@ int Solve() {
             line = "none";
         std::cout << line << '\n';
     }
-    return 0;
+    return status;
 }
 
 } // namespace

@@ -1,0 +1,37 @@
+#include "shell/MissingFiles.h"
+
+#include "shell/Platform.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+bool& Reported() {
+    static bool reported = false;
+    return reported;
+}
+
+void Report(const std::string& message) {
+    if (Reported()) return;
+    Reported() = true;
+    std::cerr << "Korvel Sudoku: " << message << '\n';
+    ThePlatform().MessageBox(message, "Korvel Sudoku", Platform::Buttons::Ok,
+                             Platform::Icon::Warning);
+}
+
+} // namespace
+
+void ReportMissingFile(const std::string& path) {
+    Report("The file " + path + " is missing. The game goes on without it.");
+}
+
+void CheckResourceFolder(const std::string& programFolder) {
+    const std::string folder = programFolder + "/res";
+    if (!std::filesystem::is_directory(folder)) {
+        Report("The folder " + folder +
+               " is missing. The game goes on without its pictures and sounds.");
+    }
+}
+
+void ResetMissingFileReport() { Reported() = false; }

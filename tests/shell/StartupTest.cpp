@@ -1,0 +1,139 @@
+// The program started the way main starts it, with a scripted platform and a recording
+// sound backend in place of the system's, in a folder of the test's own.
+#include "draw/Drawing.h"
+#include "engine/GameSettings.h"
+#include "persist/BestRecords.h"
+#include "persist/RecordFile.h"
+#include "shell/AppState.h"
+#include "shell/Form1.h"
+#include "shell/Main.h"
+#include "support/AppFixture.h"
+#include "support/RecordingSoundBackend.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class StartUp : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        ResetSettings(); // start-up itself must fill the stage tables
+        folder = program.path().toStdString();
+    }
+
+    // The game's own res/, or none, beside the program.
+    void LinkResources() const {
+        fs::create_directory_symlink(
+            fs::path(QCoreApplication::applicationDirPath().toStdString()) / "res",
+            fs::path(folder) / "res");
+    }
+
+    void Start() {
+        Main(folder, {[this](QWidget*) { return std::make_unique<ScriptedPlatform>(platform); },
+                      [this] { return std::make_unique<RecordingSoundBackend>(sounds); }});
+    }
+
+    size_t Messages() const {
+        return static_cast<size_t>(
+            std::count_if(platform.asked.begin(), platform.asked.end(),
+                          [](const std::string& q) { return q.rfind("message: ", 0) == 0; }));
+    }
+
+    QTemporaryDir program;
+    std::string folder;
+};
+
+TEST_F(StartUp, OpensTheTitleWithStagesRecordsAndSoundsThenShutsDownCleanly) {
+    LinkResources();
+    RecordTable training;
+    training[1] = {RecordName("Mira"), 123};
+    std::ofstream(folder + "/hs.rec", std::ios::binary) << WriteRecordTable(training);
+
+    Start();
+    EXPECT_EQ(Settings().StageTimeLimit[0], 450);
+    EXPECT_EQ(Settings().StageType[9], 5);
+    EXPECT_EQ(Settings().StageLevel[8], 2);
+    EXPECT_EQ(Records().TrainingRecordTimes[1], 123);
+    EXPECT_EQ(Records().TrainingRecordNames[1], RecordName("Mira"));
+    EXPECT_TRUE(fs::exists(folder + "/hhs.rec")) << "a missing record file is created empty";
+    for (const std::string alias : {"bg1", "bg2", "Click", "Con"}) {
+        const std::string tail = " type MPEGVideo alias " + alias;
+        EXPECT_EQ(std::count_if(sounds.begin(), sounds.end(),
+                                [&](const std::string& s) {
+                                    return s.rfind("open " + folder + "/res/sound/", 0) == 0 &&
+                                           s.size() > tail.size() &&
+                                           s.compare(s.size() - tail.size(), tail.size(), tail) ==
+                                               0;
+                                }),
+                  1)
+            << alias;
+    }
+    EXPECT_EQ(App().CurrentScreen, 0);
+    ASSERT_NE(MainWindow(), nullptr);
+    EXPECT_TRUE(MainWindow()->isVisible());
+    EXPECT_EQ(MainWindow()->windowTitle(), "Korvel Sudoku");
+    Tick();
+    EXPECT_FALSE(TextsWith(QString::fromStdString(App().VersionText)).empty());
+    EXPECT_EQ(Messages(), 0u) << "nothing is missing";
+
+    sounds.clear();
+    MainWindow()->close();
+    EXPECT_TRUE(processEnded);
+    ASSERT_EQ(sounds.size(), 5u);
+    EXPECT_EQ(sounds[0].rfind("stop bg", 0), 0u) << "the music stops first";
+    EXPECT_EQ(std::vector<std::string>(sounds.begin() + 1, sounds.end()),
+              (std::vector<std::string>{"close bg1", "close bg2", "close Click", "close Con"}));
+    EXPECT_FALSE(Drawing().started);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(MainWindow(), nullptr);
+
+    // A tick that was already queued when the window closed draws into nothing.
+    const QImage before = Drawing().SpeedBuffer.copy();
+    Tick(3);
+    EXPECT_EQ(Drawing().SpeedBuffer, before);
+}
+
+TEST_F(StartUp, WithoutResTheFolderIsNamedOnceAndTheGameGoesOn) {
+    testing::internal::CaptureStderr();
+    Start();
+    const std::string terminal = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(terminal.begin(), terminal.end(), '\n'), 1) << terminal;
+    EXPECT_NE(terminal.find(folder + "/res "), std::string::npos) << terminal;
+    ASSERT_EQ(Messages(), 1u);
+    EXPECT_NE(platform.asked[0].find("The folder " + folder + "/res is missing"),
+              std::string::npos);
+
+    Tick(5);
+    Click(365, 140); // BEGIN GAME
+    Tick();
+    Click(400, 479); // OK on the options
+    EXPECT_EQ(App().CurrentScreen, 2) << "a game is dealt and played without the art";
+    Tick(5);
+    EXPECT_EQ(Messages(), 1u);
+}
+
+TEST_F(StartUp, AMissingPictureIsNamedOnce) {
+    const fs::path real = fs::path(QCoreApplication::applicationDirPath().toStdString()) / "res";
+    fs::create_directory(folder + "/res");
+    for (const fs::directory_entry& entry : fs::directory_iterator(real)) {
+        if (entry.path().filename() != "title.png")
+            fs::create_symlink(entry.path(), fs::path(folder) / "res" / entry.path().filename());
+    }
+    testing::internal::CaptureStderr();
+    Start();
+    Tick(3);
+    const std::string terminal = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(terminal.begin(), terminal.end(), '\n'), 1) << terminal;
+    ASSERT_EQ(Messages(), 1u);
+    EXPECT_NE(platform.asked[0].find(folder + "/res/title.png"), std::string::npos)
+        << platform.asked[0];
+}
+
+} // namespace
