@@ -2,8 +2,8 @@
 
 #include "dialogs/GameHold.h"
 #include "draw/Drawing.h"
+#include "draw/GameImages.h"
 #include "draw/Text.h"
-#include "game/GameImages.h"
 
 clsPause::clsPause()
     : OneButtonDialog({250, 210, 335, 150, 210, 390}, QStringLiteral("Continue"), 315) {}

@@ -1,8 +1,8 @@
 #include "dialogs/clsWinDlg.h"
 
 #include "draw/Drawing.h"
+#include "draw/GameImages.h"
 #include "draw/Text.h"
-#include "game/GameImages.h"
 #include "shell/AppState.h"
 #include "shell/Dispatcher.h"
 

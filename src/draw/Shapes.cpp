@@ -1,7 +1,6 @@
 #include "draw/Shapes.h"
 
 #include "draw/Drawing.h"
-#include "engine/Random.h"
 
 #include <QLinearGradient>
 #include <QPen>
@@ -74,6 +73,7 @@ void DrawLine(Color color, float width, float x1, float y1, float x2, float y2) 
 void DrawProgressBar(int32_t x, int32_t y, int16_t w, int16_t h, float fraction) {
     const DrawState& d = Drawing();
     FillRectWith(x, y, w, h, d.ButtonBrushNormal[0]);
-    const auto filled = static_cast<int16_t>(RoundHalfEven(static_cast<float>(w) * fraction));
+    // lrint rounds a half to the even neighbour, as the layout expects.
+    const auto filled = static_cast<int16_t>(std::lrint(static_cast<float>(w) * fraction));
     FillRectWith(x, y, filled, h, d.ButtonBrushDown[0]);
 }

@@ -3,6 +3,7 @@
 #include "dialogs/clsConfirmDialog.h"
 #include "dialogs/clsGameOver.h"
 #include "draw/Drawing.h"
+#include "draw/GameImages.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
 #include "engine/EngineState.h"
@@ -10,7 +11,6 @@
 #include "engine/Layout.h"
 #include "engine/Rules.h"
 #include "engine/Solver.h"
-#include "game/GameImages.h"
 #include "persist/BestRecords.h"
 #include "persist/Completion.h"
 #include "persist/SavedGames.h"
@@ -195,11 +195,11 @@ void clsGameIntf::BuildCells() {
 void clsGameIntf::BuildPad() {
     for (int i = 0; i < 9; ++i)
         pad[static_cast<size_t>(i)].init("", 40, 40, static_cast<int16_t>(i + 1));
-    pad[EraserButton].init("/res/55.bmp", 40, 40, 0);
-    pad[HintButton].init("/res/hint.png", 40, 40, 0);
+    pad[EraserButton].init(Path("/res/55.bmp"), 40, 40, 0);
+    pad[HintButton].init(Path("/res/hint.png"), 40, 40, 0);
     for (clsNBtn& button : pad)
         button.States = 0;
-    pencil.init("/res/pencil.png", 40, 40);
+    pencil.init(Path("/res/pencil.png"), 40, 40);
 }
 
 // The board's shades never change during a game, so they are painted into the

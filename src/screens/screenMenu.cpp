@@ -10,7 +10,7 @@
 #include "screens/clsHscore.h"
 #include "screens/clsLvlSrc.h"
 #include "shell/AppState.h"
-#include "shell/Main.h"
+#include "shell/Dispatcher.h"
 #include "shell/ScreenId.h"
 #include "shell/Screens.h"
 #include "shell/Sound.h"
@@ -234,7 +234,7 @@ int16_t screenMenu::MouseUp() {
     if (help.MouseUp()) Helpsrc().Show();
     if (exitGame.MouseUp()) {
         // The shutdown releases the drawing surface: nothing may draw after it.
-        CloseMainWindow();
+        ExitGame();
         return 0;
     }
     if (loadGame.MouseUp() && LoadGame()) {

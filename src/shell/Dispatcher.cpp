@@ -8,6 +8,7 @@
 #include "screens/screenMenu.h"
 #include "shell/AppState.h"
 #include "shell/GameClock.h"
+#include "shell/Main.h"
 #include "shell/Screen.h"
 #include "shell/ScreenId.h"
 #include "shell/Screens.h"
@@ -113,6 +114,8 @@ void ReturnToMenu() {
     Menu().init();
     Menu().Draw();
 }
+
+void ExitGame() { CloseMainWindow(); }
 
 void ShowPause() { PauseDlg().Show(); }
 

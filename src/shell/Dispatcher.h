@@ -36,6 +36,8 @@ void DrawCurrentScreen();
 void MoveSelection(uint8_t direction);
 void PressEnter();
 void ReturnToMenu();
+// Closes the main window, which ends the program.
+void ExitGame();
 void ShowPause();
 void UpdateClockDisplay(int16_t hours, int16_t minutes, int16_t seconds);
 void FlashTick();

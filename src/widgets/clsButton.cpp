@@ -3,7 +3,8 @@
 #include "draw/Drawing.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
-#include "engine/Random.h"
+
+#include <cmath>
 
 namespace {
 
@@ -25,8 +26,9 @@ void clsButton::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m
 
 void clsButton::Draw() {
     const int estimate = CharWidth * static_cast<int>(caption.size());
-    const int dx = RoundHalfEven((box.width - estimate) / 2.0);
-    const int dy = RoundHalfEven((box.height - CaptionHeight) / 2.0);
+    // lrint rounds a half to the even neighbour, as the layout expects.
+    const auto dx = static_cast<int>(std::lrint((box.width - estimate) / 2.0));
+    const auto dy = static_cast<int>(std::lrint((box.height - CaptionHeight) / 2.0));
     // A caption wider than the button widens it for good; the hit area stays as placed.
     if (box.width < estimate + 10) box.width = static_cast<int16_t>(estimate + 10);
 

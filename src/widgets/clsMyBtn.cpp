@@ -1,8 +1,8 @@
 #include "widgets/clsMyBtn.h"
 
 #include "draw/Drawing.h"
+#include "draw/GameImages.h"
 #include "draw/Text.h"
-#include "game/GameImages.h"
 
 namespace {
 

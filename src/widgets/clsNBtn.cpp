@@ -3,13 +3,12 @@
 #include "draw/Drawing.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
-#include "shell/AppState.h"
 
 void clsNBtn::init(const std::string& Filename, int16_t Wid, int16_t hei, int16_t m_val) {
     val = QString::number(m_val);
     box.width = Wid;
     box.height = hei;
-    image = Filename.empty() ? nullptr : LoadImage(App().ProgramFolder + Filename);
+    image = Filename.empty() ? nullptr : LoadImage(Filename);
     Enable = true;
 }
 

@@ -15,7 +15,7 @@ public:
     int16_t States = 0;  // 0 normal, 1 hover, 2 pressed
     bool Enable = false; // digits that may not go into the cell are disabled
 
-    // Filename is relative to the program folder ("/res/55.bmp"); empty for no image.
+    // Filename is the picture's full path; empty for no image.
     void init(const std::string& Filename, int16_t Wid, int16_t hei, int16_t m_val);
     void SetLocation(int16_t m_Left, int16_t m_top);
     // Draws the caption in the font selected beforehand: the pad picks it once for all.

@@ -3,7 +3,8 @@
 #include "draw/Drawing.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
-#include "engine/Random.h"
+
+#include <cmath>
 
 namespace {
 
@@ -27,8 +28,10 @@ void clsRbtn::init(const QString& text, int16_t Wid, int16_t hei, uint8_t colorp
 void clsRbtn::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_top); }
 
 void clsRbtn::Draw() {
-    const int dx = RoundHalfEven((box.width - CharWidth * static_cast<int>(caption.size())) / 2.0);
-    const int dy = RoundHalfEven((box.height - CaptionHeight) / 2.0);
+    // lrint rounds a half to the even neighbour, as the layout expects.
+    const auto dx = static_cast<int>(
+        std::lrint((box.width - CharWidth * static_cast<int>(caption.size())) / 2.0));
+    const auto dy = static_cast<int>(std::lrint((box.height - CaptionHeight) / 2.0));
 
     const DrawState& d = Drawing();
     const bool lit = state != 0 || Chked != 0;

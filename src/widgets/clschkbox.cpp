@@ -2,12 +2,11 @@
 
 #include "draw/Drawing.h"
 #include "draw/Shapes.h"
-#include "shell/AppState.h"
 
 void clschkbox::init(const std::string& iconf, int16_t Wid, int16_t hei) {
     box.width = Wid;
     box.height = hei;
-    icon = LoadImage(App().ProgramFolder + iconf);
+    icon = LoadImage(iconf);
 }
 
 void clschkbox::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_top); }

@@ -12,7 +12,7 @@ class clschkbox {
 public:
     uint8_t Chked = 0;
 
-    // iconf is relative to the program folder, e.g. "/res/pencil.png".
+    // iconf is the full path of the icon.
     void init(const std::string& iconf, int16_t Wid, int16_t hei);
     void SetLocation(int16_t m_Left, int16_t m_top);
     void Draw();

@@ -1,6 +1,6 @@
 #include "widgets/clsMyBtn.h"
 #include "draw/Drawing.h"
-#include "game/GameImages.h"
+#include "draw/GameImages.h"
 #include "support/AppFixture.h"
 #include "widgets/TestImages.h"
 

@@ -84,7 +84,7 @@ TEST_F(NBtnTest, ImageSkipsMagentaAndShowsOverTheDisabledFill) {
     image.save(folder.path() + "/res/key.bmp");
     App().ProgramFolder = folder.path().toStdString();
 
-    clsNBtn b = Make(0, "/res/key.bmp");
+    clsNBtn b = Make(0, App().ProgramFolder + "/res/key.bmp");
     const QRgb fill = Look(b, 110, 120);
     EXPECT_GT(qGreen(fill), 0) << "the green fill shows through the magenta";
     EXPECT_EQ(qBlue(fill), 0);

@@ -20,7 +20,7 @@ protected:
         QDir(folder.path()).mkpath("res");
         strip.save(folder.path() + "/res/icon.png");
         App().ProgramFolder = folder.path().toStdString();
-        box.init("/res/icon.png", 40, 40);
+        box.init(App().ProgramFolder + "/res/icon.png", 40, 40);
         box.SetLocation(100, 100);
     }
 

@@ -1,4 +1,4 @@
-#include "game/GameImages.h"
+#include "draw/GameImages.h"
 
 GameImages& TheGameImages() {
     static GameImages images;
