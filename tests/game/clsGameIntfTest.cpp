@@ -153,11 +153,16 @@ TEST_F(GameScreenTest, RightClickAndClicksBesideThePadCloseIt) {
 }
 
 TEST_F(GameScreenTest, PadStaysOnScreenNearTheBottomRight) {
-    StartRegular({0, 80});
+    StartRegular({0, 8, 72, 80});
     Enter(80, Solved(8, 8) - 1);
     EXPECT_EQ(Value(80), Solved(8, 8)) << "the pad opened on the last cell sits at (620, 400)";
     Enter(0, 0);
     EXPECT_EQ(Value(0), 1) << "on the first cell it sits on the cell";
+    // Each edge moves the pad along its own axis only.
+    Enter(8, Solved(0, 8) - 1);
+    EXPECT_EQ(Value(8), Solved(0, 8)) << "right edge: (620, 38)";
+    Enter(72, Solved(8, 0) - 1);
+    EXPECT_EQ(Value(72), Solved(8, 0)) << "bottom edge: (222, 400)";
 }
 
 TEST_F(GameScreenTest, ArrowKeysSkipGivenCellsAndRunOnAcrossRows) {

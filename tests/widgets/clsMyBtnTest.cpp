@@ -5,6 +5,7 @@
 #include "widgets/TestImages.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -90,6 +91,56 @@ TEST_F(MyBtnTest, FlashFadesWithTheCountdown) {
     cell.Ckframe = 5;
     EXPECT_EQ(Look(cell, 102, 102), qRgb(0, 0, 0)) << "the flash is inset by 3 pixels";
     EXPECT_NE(Look(cell, 103, 103), qRgb(0, 0, 0));
+
+    cell.init(58, 58, 0, 1, true);
+    EXPECT_EQ(Look(cell, 130, 130), qRgb(0, 0, 0)) << "a new board starts without the flash";
+}
+
+// Entered digits are white with a half-dark shadow below right; givens are a light grey
+// with a solid shadow above left, so the two read apart at a glance.
+TEST_F(MyBtnTest, GivenAndEnteredDigitsDifferInFaceAndShadow) {
+    // Where the pixels that pass a test lie on average, on a blue ground.
+    auto centre = [](auto passes) {
+        QPointF sum;
+        int count = 0;
+        for (int y = 95; y < 163; ++y) {
+            for (int x = 95; x < 163; ++x) {
+                if (!passes(Pixel(x, y))) continue;
+                sum += QPointF(x, y);
+                ++count;
+            }
+        }
+        return sum / std::max(count, 1);
+    };
+    auto face = [](QRgb p) { return qRed(p) > 100; };
+    auto shadow = [](QRgb p) { return qRed(p) < 60 && qBlue(p) < 170; };
+    auto countOf = [](QRgb colour) {
+        int count = 0;
+        for (int y = 95; y < 163; ++y)
+            for (int x = 95; x < 163; ++x)
+                count += Pixel(x, y) == colour ? 1 : 0;
+        return count;
+    };
+    auto draw = [](clsMyBtn& cell) {
+        Drawing().SpeedBuffer.fill(qRgb(0, 0, 255));
+        cell.Draw();
+    };
+
+    clsMyBtn entered = Make(0);
+    entered.setnm(8);
+    draw(entered);
+    EXPECT_GT(countOf(qRgb(255, 255, 255)), 20) << "white face";
+    EXPECT_GT(countOf(qRgb(0, 0, 127)), 20) << "half-dark shadow";
+    EXPECT_GT(centre(shadow).x(), centre(face).x() + 1);
+    EXPECT_GT(centre(shadow).y(), centre(face).y() + 1);
+
+    clsMyBtn given = Make(8);
+    draw(given);
+    EXPECT_GT(countOf(qRgb(141, 141, 141)), 20)
+        << "light grey face, partly see-through, on its shadow";
+    EXPECT_EQ(countOf(qRgb(255, 255, 255)), 0);
+    EXPECT_LT(centre(shadow).x(), centre(face).x());
+    EXPECT_LT(centre(shadow).y(), centre(face).y());
 }
 
 TEST_F(MyBtnTest, PencilMarkIsTheSameDigitInSmallerType) {
