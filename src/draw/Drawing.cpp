@@ -62,6 +62,7 @@ void StartDrawing(int width, int height) {
     d.ScreenHeight = height;
     d.speedGraphics.reset(); // a painter must end before its surface is replaced
     d.SpeedBuffer = MakeSurface(width, height);
+    d.shown = ShownFrame{};
     d.speedGraphics = std::make_unique<Graphics>(d.SpeedBuffer);
     d.TargetGraphics = d.speedGraphics.get();
     d.savedTarget = nullptr;
@@ -78,13 +79,15 @@ void StopDrawing() {
     d.started = false;
 }
 
-void SetPresenter(std::function<void(const QImage&)> presenter) {
+void SetPresenter(std::function<void(const QImage&, const QRegion&)> presenter) {
     Drawing().presenter = std::move(presenter);
 }
 
 void PresentBuffer() {
     DrawState& d = Drawing();
-    if (d.presenter && d.started) d.presenter(d.SpeedBuffer);
+    if (!d.presenter || !d.started) return;
+    const QRegion changed = d.shown.Update(d.SpeedBuffer);
+    if (!changed.isEmpty()) d.presenter(d.SpeedBuffer, changed);
 }
 
 QPainter* TargetPainter() {

@@ -4,6 +4,7 @@
 #include "draw/Graphics.h"
 #include "draw/Picture.h"
 #include "draw/Rect.h"
+#include "draw/ShownFrame.h"
 
 #include <QBrush>
 #include <QImage>
@@ -24,7 +25,8 @@ struct DrawState {
     std::unique_ptr<Graphics> speedGraphics;
     Graphics* TargetGraphics = nullptr;
     Graphics* savedTarget = nullptr;
-    std::function<void(const QImage&)> presenter;
+    std::function<void(const QImage&, const QRegion&)> presenter;
+    ShownFrame shown;
     std::function<void(const std::string&)> missingFile;
 
     // Index 0 the green palette, 1 the white one.
@@ -47,8 +49,9 @@ QImage MakeSurface(int width, int height);
 void StartDrawing(int width, int height);
 void StopDrawing();
 
-// Hands the surface to whoever shows it (the main window).
-void SetPresenter(std::function<void(const QImage&)> presenter);
+// Hands the surface to whoever shows it (the main window), with the part that changed
+// since the last frame; a frame that changed nothing is not handed on.
+void SetPresenter(std::function<void(const QImage& surface, const QRegion& changed)> presenter);
 void PresentBuffer();
 
 // The painter of the current target; none once the drawing layer is shut down, and every

@@ -86,7 +86,8 @@ void Main(const std::string& executableFolder, const SystemParts& system) {
     Parts().window = std::make_unique<Form1>();
     Form1& window = *Parts().window;
     StartDrawing(800, 608);
-    SetPresenter([&window](const QImage&) { window.Picture()->update(); });
+    SetPresenter(
+        [&window](const QImage&, const QRegion& changed) { window.Picture()->update(changed); });
     SetPlatform(system.platform(&window));
     SetSoundBackend(system.sound());
     SetEventPump([] { QCoreApplication::processEvents(); });
