@@ -5,14 +5,29 @@
 
 #include <QColor>
 #include <QFont>
+#include <map>
 #include <optional>
+#include <tuple>
 
 namespace {
 
 struct TextState {
     std::optional<QFont> CurrentFont;
     std::optional<QColor> TextBrush;
+    // Screens select the same few fonts every frame; each is looked up once.
+    std::map<std::tuple<QString, float, int32_t>, std::optional<QFont>> resolved;
 };
+
+std::optional<QFont> MakeFont(const QString& family, float sizeInPoints, int32_t style) {
+    std::optional<QFont> font = ResolveFontFamily(family);
+    if (!font) return std::nullopt;
+    font->setPointSizeF(sizeInPoints);
+    if (style & FontBold) font->setBold(true);
+    font->setItalic((style & FontItalic) != 0);
+    font->setUnderline((style & FontUnderline) != 0);
+    font->setStrikeOut((style & FontStrikeout) != 0);
+    return font;
+}
 
 TextState& Text() {
     static TextState state;
@@ -27,14 +42,12 @@ std::function<void(const DrawnText&)>& Recorder() {
 } // namespace
 
 void SetFont(const QString& family, float sizeInPoints, int32_t style) {
-    std::optional<QFont> font = ResolveFontFamily(family);
-    if (!font) return;
-    font->setPointSizeF(sizeInPoints);
-    if (style & FontBold) font->setBold(true);
-    font->setItalic((style & FontItalic) != 0);
-    font->setUnderline((style & FontUnderline) != 0);
-    font->setStrikeOut((style & FontStrikeout) != 0);
-    Text().CurrentFont = *font;
+    TextState& t = Text();
+    const auto key = std::make_tuple(family, sizeInPoints, style);
+    auto found = t.resolved.find(key);
+    if (found == t.resolved.end())
+        found = t.resolved.emplace(key, MakeFont(family, sizeInPoints, style)).first;
+    if (found->second) t.CurrentFont = found->second;
 }
 
 void SetTextColor(int blue, int green, int red, int alpha) {
