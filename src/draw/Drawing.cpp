@@ -106,6 +106,14 @@ void RestoreDrawTarget() {
     d.TargetGraphics = d.savedTarget;
 }
 
+void SetClip(const QRect& area) {
+    if (QPainter* painter = TargetPainter()) painter->setClipRect(area);
+}
+
+void ClearClip() {
+    if (QPainter* painter = TargetPainter()) painter->setClipping(false);
+}
+
 std::unique_ptr<Graphics> GetImageGraphics(const ImageHandle& image) {
     if (!image) return nullptr;
     return std::make_unique<Graphics>(image->Image());

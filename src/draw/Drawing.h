@@ -39,6 +39,10 @@ struct DrawState {
     ImageHandle BlockFrameImage;
     std::array<double, 6> FlashOpacity{}; // steps 1..5
     bool blockImagesLoaded = false;
+
+    // Screens keep what does not change between frames in cached layers; tests turn the
+    // layers off to check that a frame looks the same both ways.
+    bool LayerCaches = true;
 };
 
 DrawState& Drawing();
@@ -60,6 +64,9 @@ QPainter* TargetPainter();
 // One saved slot, not a stack: calls must not be nested.
 void SetDrawTarget(Graphics& graphics);
 void RestoreDrawTarget();
+// Keeps drawing on the current target inside one rectangle until ClearClip.
+void SetClip(const QRect& area);
+void ClearClip();
 std::unique_ptr<Graphics> GetImageGraphics(const ImageHandle& image);
 
 // Told the path of an image file that is not there (not of one that fails to decode).

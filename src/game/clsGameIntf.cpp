@@ -62,6 +62,8 @@ constexpr int PadMaxTop = 400;
 constexpr int16_t ScanDown = 1;
 constexpr int16_t ScanUp = -3;
 constexpr int16_t ScanLowest = 510;
+constexpr int ScanLineWidth = 540;
+constexpr int ScanLineHeight = 20;
 constexpr int16_t ScanHighest = 22;
 
 bool InMiddleThird(int i) { return i >= 3 && i <= 5; }
@@ -126,6 +128,7 @@ void clsGameIntf::init() {
     PadVisible = false;
     HintsLeft = 3;
     PrerenderBoard();
+    layersLook.clear(); // the board image is new
     RestartMusic();
     ScanLineStep = ScanDown;
 }
@@ -214,16 +217,14 @@ void clsGameIntf::PrerenderBoard() {
 bool clsGameIntf::Reload() { return FinishIfComplete(); }
 
 void clsGameIntf::Draw() {
-    DrawBackground(TheGameImages().Background);
-    for (Command c : {SaveGame, Pause, Print, Restart, MainMenu, Solution, HowToPlay}) {
-        commands[c].Draw();
+    if (Drawing().LayerCaches) {
+        DrawFromLayers();
+    } else {
+        DrawBase();
+        if (Switches().HighlightOn != 0) DrawHeighlight();
+        DrawScanLine();
+        DrawCells(QRect());
     }
-    for (clsRbtn& radio : radios)
-        radio.Draw();
-    if (Switches().HighlightOn != 0) DrawHeighlight();
-    DrawScanLine();
-    for (clsMyBtn& cell : cells)
-        cell.Draw(Switches().GamePaused);
     if (PadVisible) DrawNumPad();
 
     SetFont("Arial Black", 10, FontRegular);
@@ -235,6 +236,74 @@ void clsGameIntf::Draw() {
     }
     SetFont("Arial", 11, FontRegular);
     SetTextColor(255, 255, 255, 255);
+}
+
+// The background with the commands and options: everything below the scan line.
+void clsGameIntf::DrawBase() {
+    DrawBackground(TheGameImages().Background);
+    for (Command c : {SaveGame, Pause, Print, Restart, MainMenu, Solution, HowToPlay}) {
+        commands[c].Draw();
+    }
+    for (clsRbtn& radio : radios)
+        radio.Draw();
+}
+
+// The cells meeting area, or all of them for an empty area.
+void clsGameIntf::DrawCells(const QRect& area) {
+    for (clsMyBtn& cell : cells) {
+        const QRect box(cell.getLOC_x(), cell.getLOC_y(), CellSize, CellSize);
+        if (area.isNull() || area.intersects(box)) cell.Draw(Switches().GamePaused);
+    }
+}
+
+// Only the scan line moves on a board left alone, so the frame is the cached board with
+// the strip under the scan line drawn again: the layer below the cells, the line, and the
+// cells over it. The layers are drawn anew whenever any widget looks different.
+void clsGameIntf::DrawFromLayers() {
+    const bool highlight = Switches().HighlightOn != 0;
+    if (highlight) DrawHeighlight();
+    const std::vector<uint32_t> look = BoardLook();
+    if (look != layersLook || !boardLayer) {
+        DrawLayers();
+        layersLook = look;
+        if (highlight) DrawHeighlight(); // drawing the cells used up their highlight
+    }
+    DrawCached(boardLayer, 0, 0);
+    const QRect strip(BoardLeft, BoardTop + ScanLineOffset, ScanLineWidth, ScanLineHeight);
+    SetClip(strip);
+    DrawCached(baseLayer, 0, 0);
+    DrawScanLine();
+    DrawCells(strip);
+    ClearClip();
+    for (clsMyBtn& cell : cells)
+        cell.ForgetHighlight();
+}
+
+void clsGameIntf::DrawLayers() {
+    const auto drawInto = [](ImageHandle& layer, const auto& draw) {
+        if (!layer) layer = std::make_shared<Picture>(MakeSurface(800, 608));
+        Graphics graphics(layer->Image());
+        SetDrawTarget(graphics);
+        draw();
+        RestoreDrawTarget();
+    };
+    drawInto(baseLayer, [this] { DrawBase(); });
+    drawInto(boardLayer, [this] {
+        DrawCached(baseLayer, 0, 0);
+        DrawCells(QRect());
+    });
+}
+
+std::vector<uint32_t> clsGameIntf::BoardLook() const {
+    std::vector<uint32_t> look{Switches().GamePaused};
+    look.reserve(1 + commands.size() + radios.size() + cells.size());
+    for (const clsButton& command : commands)
+        look.push_back(command.Look());
+    for (const clsRbtn& radio : radios)
+        look.push_back(radio.Look());
+    for (const clsMyBtn& cell : cells)
+        look.push_back(cell.Look());
+    return look;
 }
 
 void clsGameIntf::DrawScanLine() {

@@ -11,10 +11,12 @@
 #include "widgets/clschkbox.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The game screen: board, pop-up number pad, command buttons, options and clock.
 class clsGameIntf : public Screen {
@@ -75,6 +77,11 @@ private:
     void BuildPad();
     void PrerenderBoard();
 
+    void DrawBase();
+    void DrawCells(const QRect& area);
+    void DrawFromLayers();
+    void DrawLayers();
+    std::vector<uint32_t> BoardLook() const;
     void DrawScanLine();
     void DrawNumPad();
     void DrawHeighlight();
@@ -123,4 +130,10 @@ private:
     ImageHandle padImage;
     ImageHandle scanDownImage;
     ImageHandle scanUpImage;
+
+    // The board as last drawn without the scan line, and the layer below its cells,
+    // with the widget looks they were drawn with.
+    ImageHandle baseLayer;
+    ImageHandle boardLayer;
+    std::vector<uint32_t> layersLook;
 };

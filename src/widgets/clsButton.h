@@ -21,6 +21,8 @@ public:
     bool MouseUp();
 
     int16_t State() const { return state; }
+    // Everything that changes how the button looks once it is placed.
+    uint32_t Look() const { return static_cast<uint32_t>(state) << 1 | uint32_t{enabled}; }
     bool Enabled() const { return enabled; }
     int16_t Width() const { return box.width; }
 

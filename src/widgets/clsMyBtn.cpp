@@ -36,6 +36,12 @@ void clsMyBtn::init(int16_t Wid, int16_t hei, int16_t number, uint8_t region, bo
 
 void clsMyBtn::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_top); }
 
+uint32_t clsMyBtn::Look() const {
+    return text.front().unicode() | uint32_t{pencil} << 16 | uint32_t{Enabled} << 17 |
+           uint32_t{OnMove} << 18 | uint32_t{Highlighted} << 19 |
+           static_cast<uint32_t>(Ckframe & 7) << 20;
+}
+
 void clsMyBtn::DrawTospeedBuffer(Graphics& g) const {
     DrawCached(Drawing().BlockImages[shade], box.left, box.top, &g);
 }

@@ -20,6 +20,8 @@ public:
     bool MouseUp();
 
     int16_t State() const { return state; }
+    // Everything that changes how the box looks once it is placed.
+    uint32_t Look() const { return static_cast<uint32_t>(state) << 1 | Chked; }
 
 private:
     QString caption;
