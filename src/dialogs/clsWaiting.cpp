@@ -11,6 +11,7 @@
 #include "game/clsGameIntf.h"
 #include "screens/screenMenu.h"
 #include "shell/AppState.h"
+#include "shell/Dispatcher.h"
 #include "shell/GameClock.h"
 #include "shell/ScreenId.h"
 #include "shell/Screens.h"
@@ -52,10 +53,13 @@ void clsWaiting::BeginLoad() {
     SetProgress(60);
     GameIntf().Draw();
     SetProgress(90);
-    // A game saved complete finishes as soon as it is on the board: its dialog opens over
-    // the game screen, and its stopped clock stays stopped.
     StartGame();
-    GameIntf().Reload();
+    // The board counts from the loaded clock at once (a challenge stage saved past its
+    // limit ends here), and a game saved complete finishes as soon as it is on the board,
+    // its dialog over the game screen and its stopped clock stopped.
+    const ClockState& c = Clock();
+    UpdateClockDisplay(c.ct_h, c.ct_m, c.ct_s);
+    if (App().CurrentScreen == GameScreen) GameIntf().Reload();
 }
 
 void clsWaiting::Open() {

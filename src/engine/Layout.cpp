@@ -8,11 +8,22 @@
 const LayoutRows RegularLayout{"111222333", "111222333", "111222333", "444555666", "444555666",
                                "444555666", "777888999", "777888999", "777888999"};
 
+namespace {
+
+const NonominoTemplate& TemplateOf(int16_t n) {
+    return NonominoTemplates()[(n >= 1 && n <= 4) ? n - 1 : 4];
+}
+
+} // namespace
+
 void LoadTemplate(int16_t n) {
-    const int index = (n >= 1 && n <= 4) ? n - 1 : 4;
-    const NonominoTemplate& chosen = NonominoTemplates()[index];
+    const NonominoTemplate& chosen = TemplateOf(n);
     Sudoku().RegionLayout = chosen.layout;
     Sudoku().SolutionTemplate = chosen.solution;
+}
+
+const LayoutRows& LayoutOf(int16_t puzzleType) {
+    return puzzleType == 0 ? RegularLayout : TemplateOf(puzzleType).layout;
 }
 
 void BuildLayout(int16_t keep) {

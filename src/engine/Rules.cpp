@@ -3,6 +3,8 @@
 #include "engine/EngineState.h"
 #include "engine/Layout.h"
 
+#include <array>
+
 namespace {
 
 // The first cell, in the order row, column, region, that already holds num; -1 if none.
@@ -44,6 +46,23 @@ bool TryPlaceDigit(int16_t cellIndex, int16_t num, int16_t& clash) {
 }
 
 bool IsDigitAllowed(int16_t cellIndex, int16_t num) { return FindClash(cellIndex, num) == -1; }
+
+bool HasClash(const Grid& grid, const LayoutRows& layout) {
+    // Units 0..8 are the rows, 9..17 the columns, 18..26 the regions; bit d is digit d.
+    std::array<uint16_t, 27> seen{};
+    for (int r = 0; r < 9; ++r) {
+        for (int c = 0; c < 9; ++c) {
+            const int digit = grid[r][c];
+            if (digit == 0) continue;
+            const auto bit = static_cast<uint16_t>(1u << digit);
+            for (int unit : {r, 9 + c, 18 + (layout[r][c] - '1')}) {
+                if (seen[static_cast<size_t>(unit)] & bit) return true;
+                seen[static_cast<size_t>(unit)] |= bit;
+            }
+        }
+    }
+    return false;
+}
 
 bool IsGridFull() {
     for (const auto& row : Sudoku().CurrentGrid) {

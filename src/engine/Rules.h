@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Grid.h"
+
 #include <cstdint>
 
 // Stores num (0 empties) unless the digit stands elsewhere in the cell's row, column or
@@ -10,3 +12,6 @@ bool IsDigitAllowed(int16_t cellIndex, int16_t num);
 
 // True when no cell of CurrentGrid is empty.
 bool IsGridFull();
+
+// True when some digit stands twice in a row, a column or a region of the layout.
+bool HasClash(const Grid& grid, const LayoutRows& layout);

@@ -214,7 +214,7 @@ void clsGameIntf::PrerenderBoard() {
         cell.DrawTospeedBuffer(*board);
 }
 
-bool clsGameIntf::Reload() { return FinishIfComplete(); }
+void clsGameIntf::Reload() { FinishIfComplete(); }
 
 void clsGameIntf::Draw() {
     if (Drawing().LayerCaches) {
@@ -630,9 +630,9 @@ void clsGameIntf::StopFlash(int16_t cell) {
 
 // Win and the stopped clock belong to the finished board, so they are set before the
 // completion sequence, which may go straight on to the next challenge stage.
-bool clsGameIntf::FinishIfComplete() {
+void clsGameIntf::FinishIfComplete() {
     Win = IsGridFull();
-    if (!Win) return false;
+    if (!Win) return;
     Clock().ctimer = false;
-    return CheckGridComplete();
+    CheckGridComplete();
 }

@@ -28,8 +28,8 @@ public:
     // Sets up a dealt or loaded puzzle: widgets, board image, hints, music.
     void init();
     // After a load: a grid that was saved complete is already won, and its completion
-    // runs at once. Answers whether it did.
-    bool Reload();
+    // runs at once.
+    void Reload();
     void Draw() override;
     void MouseMove(int16_t X, int16_t Y) override;
     void MouseDown(int16_t Button) override;
@@ -97,7 +97,7 @@ private:
 
     void setnm(int16_t num);
     void PlaceDigit(int16_t num, int16_t prev);
-    bool FinishIfComplete();
+    void FinishIfComplete();
     void OpenPad(int16_t cell);
     void StopFlash(int16_t cell);
 

@@ -84,7 +84,6 @@ void UpdateBestRecord(int32_t value, int16_t index) {
     table.values[i] = value;
     const std::string failure = Save(table);
     if (!failure.empty()) {
-        ThePlatform().MessageBox("Your best record could not be saved:\n" + failure,
-                                 "Korvel Sudoku", Platform::Buttons::Ok, Platform::Icon::Warning);
+        TellPlayer("Your best record could not be saved:\n" + failure, Platform::Icon::Warning);
     }
 }

@@ -5,6 +5,8 @@
 #include <QSaveFile>
 
 std::optional<std::string> ReadFileHead(const std::string& path, size_t maxBytes) {
+    // A pipe or a device would hold the game until something writes to it.
+    if (!FileExists(path)) return std::nullopt;
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     const QByteArray bytes = file.read(static_cast<qint64>(maxBytes));

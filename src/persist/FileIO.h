@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-// At most maxBytes from the start of a file, so a huge or endless file costs nothing;
-// nothing when the file cannot be opened.
+// At most maxBytes from the start of a file, so a huge file costs nothing; nothing when
+// the path is not a plain file or cannot be opened.
 std::optional<std::string> ReadFileHead(const std::string& path, size_t maxBytes);
 
 // Writes to a temporary name beside the target and renames it over the target, so a

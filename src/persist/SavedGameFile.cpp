@@ -32,6 +32,16 @@ bool GetGrid(const std::string& in, size_t at, Grid& grid) {
 
 bool InRange(int value, int lowest, int highest) { return value >= lowest && value <= highest; }
 
+// A given can be neither emptied nor changed by the player.
+bool KeepsGivens(const SavedGame& game) {
+    for (int r = 0; r < 9; ++r) {
+        for (int c = 0; c < 9; ++c) {
+            if (game.given[r][c] != 0 && game.current[r][c] != game.given[r][c]) return false;
+        }
+    }
+    return true;
+}
+
 int32_t ClockSeconds(const SavedGame& game) {
     return int32_t{game.ct_h} * 3600 + game.ct_m * 60 + game.ct_s;
 }
@@ -73,7 +83,8 @@ std::optional<SavedGame> DecodeSavedGame(const std::string& bytes) {
             return std::nullopt;
         at = HeaderBytes;
     }
-    if (!GetGrid(bytes, at, game.current) || !GetGrid(bytes, at + GridBytes, game.given))
+    if (!GetGrid(bytes, at, game.current) || !GetGrid(bytes, at + GridBytes, game.given) ||
+        !KeepsGivens(game))
         return std::nullopt;
     at += 2 * GridBytes;
     game.ct_h = GetInt16(bytes, at);
@@ -83,12 +94,16 @@ std::optional<SavedGame> DecodeSavedGame(const std::string& bytes) {
         return std::nullopt;
 
     if (game.kind == SavedGame::Kind::Challenge) {
-        // Each completed stage scores at most 1000; older files without the score get
-        // what the stages and the clock say.
+        // Each completed stage scores at most 1000. An older file without the score held
+        // the time since the challenge began: it is credited with the stages less that
+        // time, and its stage starts again at 0:00:00, as every stage does now.
         const int32_t most = 1000 * game.typeOrStage;
-        game.challengeScore = bytes.size() >= ChallengeSavedGameSize
-                                  ? GetInt32(bytes, SavedGameSize)
-                                  : std::max(0, most - ClockSeconds(game));
+        if (bytes.size() >= ChallengeSavedGameSize) {
+            game.challengeScore = GetInt32(bytes, SavedGameSize);
+        } else {
+            game.challengeScore = std::max(0, most - ClockSeconds(game));
+            game.ct_h = game.ct_m = game.ct_s = 0;
+        }
         if (!InRange(game.challengeScore, 0, most)) return std::nullopt;
     }
     return game;

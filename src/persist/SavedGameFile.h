@@ -30,7 +30,8 @@ inline constexpr size_t ChallengeSavedGameSize = SavedGameSize + 4;
 
 std::string EncodeSavedGame(const SavedGame& game);
 
-// Nothing when the bytes are too few for their layout or hold a value the game could
-// never have written (a digit above 9, a level above 2, a minute above 59 ...), so a
-// damaged file can never put the game into a state it cannot handle.
+// Nothing when the bytes are too few for their layout or hold what the game could never
+// have written (a digit above 9, a level above 2, a minute above 59, a given changed or
+// emptied ...). Whether the grids obey the rules of their regions is for the caller,
+// which knows the regions.
 std::optional<SavedGame> DecodeSavedGame(const std::string& bytes);

@@ -2,6 +2,9 @@
 
 #include "engine/EngineState.h"
 #include "engine/GameSettings.h"
+#include "engine/Layout.h"
+#include "engine/Rules.h"
+#include "engine/Solver.h"
 #include "persist/FileIO.h"
 #include "persist/SavedGameFile.h"
 #include "shell/AppState.h"
@@ -15,11 +18,6 @@
 namespace {
 
 constexpr const char* Filter = "*.sv";
-constexpr const char* ProgramTitle = "Korvel Sudoku";
-
-void Tell(const std::string& text, Platform::Icon icon) {
-    ThePlatform().MessageBox(text, ProgramTitle, Platform::Buttons::Ok, icon);
-}
 
 SavedGame CurrentGame() {
     const GameSettings& s = Settings();
@@ -55,11 +53,24 @@ void Apply(const SavedGame& game) {
     }
     Sudoku().CurrentGrid = game.current;
     Sudoku().GivenGrid = game.given;
+    // Hints and the solution must come from this puzzle, never from the last one.
+    Sudoku().SolutionGrid = Grid{};
     ClockState& c = Clock();
     c.ct_h = game.ct_h;
     c.ct_m = game.ct_m;
     c.ct_s = game.ct_s;
-    c.ctimer = true;
+}
+
+// The givens must have a solution and no digit may stand twice where the rules forbid
+// it, or the board could be won, or hinted, with nonsense.
+bool FollowsTheRules(const SavedGame& game) {
+    const GameSettings& s = Settings();
+    const int16_t type = game.kind == SavedGame::Kind::Training ? game.typeOrStage
+                         : game.kind == SavedGame::Kind::Challenge
+                             ? s.StageType[static_cast<size_t>(game.typeOrStage)]
+                             : s.PuzzleType;
+    const LayoutRows& regions = LayoutOf(type);
+    return !HasClash(game.current, regions) && SolveGrid(game.given, regions).has_value();
 }
 
 } // namespace
@@ -80,12 +91,7 @@ std::string AskSaveFileName() {
         ThePlatform().AskSaveFileName("Save Game to file", Filter, remembered);
     if (chosen.empty()) return {};
     remembered = chosen;
-    if (FileExists(chosen) &&
-        ThePlatform().MessageBox("File already exists. Do you want to replace it?", "Save file",
-                                 Platform::Buttons::YesNo,
-                                 Platform::Icon::Question) != Platform::Answer::Yes) {
-        return {};
-    }
+    if (FileExists(chosen) && !AskToReplace()) return {};
     return chosen;
 }
 
@@ -103,10 +109,11 @@ void SaveGame() {
     if (name.empty()) return;
     const std::string failure = WriteFileAtomically(name, EncodeSavedGame(CurrentGame()));
     if (!failure.empty()) {
-        Tell("The game could not be saved to " + name + ".\n" + failure, Platform::Icon::Warning);
+        TellPlayer("The game could not be saved to " + name + ".\n" + failure,
+                   Platform::Icon::Warning);
         return;
     }
-    Tell("Game has been saved to " + name, Platform::Icon::Information);
+    TellPlayer("Game has been saved to " + name, Platform::Icon::Information);
 }
 
 bool LoadGame() {
@@ -117,13 +124,13 @@ bool LoadGame() {
 bool LoadGameFrom(const std::string& path) {
     const auto bytes = ReadFileHead(path, ChallengeSavedGameSize);
     if (!bytes) {
-        Tell("The file " + path + " could not be opened.", Platform::Icon::Warning);
+        TellPlayer("The file " + path + " could not be opened.", Platform::Icon::Warning);
         return false;
     }
     const auto game = DecodeSavedGame(*bytes);
-    if (!game) {
-        Tell("The file " + path + " is not a saved game of Korvel Sudoku, or it is damaged.",
-             Platform::Icon::Warning);
+    if (!game || !FollowsTheRules(*game)) {
+        TellPlayer("The file " + path + " is not a saved game of Korvel Sudoku, or it is damaged.",
+                   Platform::Icon::Warning);
         return false;
     }
     Apply(*game);

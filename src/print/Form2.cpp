@@ -26,14 +26,10 @@ constexpr double ScreenDpi = 96;
 // paper.
 constexpr int PdfDpi = 600;
 
-constexpr const char* Title = "Korvel Sudoku";
-
-void Tell(const std::string& text) {
-    ThePlatform().MessageBox(text, Title, Platform::Buttons::Ok, Platform::Icon::Warning);
-}
+void Tell(const std::string& text) { TellPlayer(text, Platform::Icon::Warning); }
 
 bool Ask(const std::string& text) {
-    return ThePlatform().MessageBox(text, Title, Platform::Buttons::YesNo,
+    return ThePlatform().MessageBox(text, ProgramTitle, Platform::Buttons::YesNo,
                                     Platform::Icon::Question) == Platform::Answer::Yes;
 }
 
@@ -96,7 +92,7 @@ void Form2::Command3_Click() {
 void Form2::PrintOnPrinter() {
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     printer.setFullPage(true);
-    printer.setDocName(QString::fromLatin1(Title));
+    printer.setDocName(QString::fromLatin1(ProgramTitle));
     if (!PrintPageOn(printer) || printer.printerState() == QPrinter::Error) {
         Tell("The page was not printed: the printer reported an error. Check that it is "
              "switched on and ready, then try again.");
@@ -110,9 +106,7 @@ void Form2::SaveAsPdf() {
                                                      App().SaveFolder + "/sudoku.pdf");
     if (name.empty()) return;
     if (QFileInfo(QString::fromStdString(name)).suffix().isEmpty()) name += ".pdf";
-    if (QFileInfo::exists(QString::fromStdString(name)) &&
-        !Ask("File already exists. Do you want to replace it?"))
-        return;
+    if (QFileInfo::exists(QString::fromStdString(name)) && !AskToReplace()) return;
 
     // Written under a temporary name and put in place whole, so a failure never leaves half
     // a file behind.
@@ -124,8 +118,8 @@ void Form2::SaveAsPdf() {
     QPdfWriter writer(&file);
     writer.setResolution(PdfDpi);
     writer.setPageLayout(QPageLayout(paper.pageSize(), paper.orientation(), QMarginsF()));
-    writer.setTitle(QString::fromLatin1(Title));
-    writer.setCreator(QString::fromLatin1(Title));
+    writer.setTitle(QString::fromLatin1(ProgramTitle));
+    writer.setCreator(QString::fromLatin1(ProgramTitle));
     if (!PrintPageOn(writer)) {
         file.cancelWriting();
         Tell("The page could not be saved to " + name + ".");
@@ -135,8 +129,7 @@ void Form2::SaveAsPdf() {
         Tell("The page could not be saved to " + name + ": " + file.errorString().toStdString());
         return;
     }
-    ThePlatform().MessageBox("The page has been saved to " + name, Title, Platform::Buttons::Ok,
-                             Platform::Icon::Information);
+    TellPlayer("The page has been saved to " + name, Platform::Icon::Information);
 }
 
 void ShowPrintForm() {

@@ -6,6 +6,7 @@
 #include "engine/GameSettings.h"
 #include "engine/Hooks.h"
 #include "persist/BestRecords.h"
+#include "persist/FileIO.h"
 #include "persist/SavedGames.h"
 #include "screens/clsHelpsrc.h"
 #include "screens/screenMenu.h"
@@ -23,7 +24,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 
 namespace {
@@ -47,7 +47,7 @@ void OpenSounds(const std::string& folder) {
                                                           {"Dull_Cla-Public_D-11.wav", "Con"}};
     for (const auto& [file, alias] : sounds) {
         const std::string path = folder + "/res/sound/" + file;
-        if (!std::filesystem::exists(path)) ReportMissingFile(path);
+        if (!FileExists(path)) ReportMissingFile(path);
         OpenSound(path, alias);
     }
     SetAudioVolume("bg1", 50);
@@ -91,10 +91,7 @@ void Main(const std::string& executableFolder, const SystemParts& system) {
     SetPlatform(system.platform(&window));
     SetSoundBackend(system.sound());
     SetEventPump([] { QCoreApplication::processEvents(); });
-    SetErrorReporter([](const std::string& message) {
-        ThePlatform().MessageBox(message, "Korvel Sudoku", Platform::Buttons::Ok,
-                                 Platform::Icon::None);
-    });
+    SetErrorReporter([](const std::string& message) { TellPlayer(message, Platform::Icon::None); });
     CheckResourceFolder(App().ProgramFolder);
     SetMissingFileHandler(ReportMissingFile);
 

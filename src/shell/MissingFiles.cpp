@@ -2,7 +2,7 @@
 
 #include "shell/Platform.h"
 
-#include <filesystem>
+#include <QFileInfo>
 #include <iostream>
 
 namespace {
@@ -16,8 +16,7 @@ void Report(const std::string& message) {
     if (Reported()) return;
     Reported() = true;
     std::cerr << "Korvel Sudoku: " << message << '\n';
-    ThePlatform().MessageBox(message, "Korvel Sudoku", Platform::Buttons::Ok,
-                             Platform::Icon::Warning);
+    TellPlayer(message, Platform::Icon::Warning);
 }
 
 } // namespace
@@ -28,7 +27,7 @@ void ReportMissingFile(const std::string& path) {
 
 void CheckResourceFolder(const std::string& programFolder) {
     const std::string folder = programFolder + "/res";
-    if (!std::filesystem::is_directory(folder)) {
+    if (!QFileInfo(QString::fromStdString(folder)).isDir()) {
         Report("The folder " + folder +
                " is missing. The game goes on without its pictures and sounds.");
     }

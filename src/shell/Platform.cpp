@@ -14,3 +14,13 @@ std::unique_ptr<Platform>& Installed() {
 Platform& ThePlatform() { return *Installed(); }
 
 void SetPlatform(std::unique_ptr<Platform> platform) { Installed() = std::move(platform); }
+
+void TellPlayer(const std::string& text, Platform::Icon icon) {
+    ThePlatform().MessageBox(text, ProgramTitle, Platform::Buttons::Ok, icon);
+}
+
+bool AskToReplace() {
+    return ThePlatform().MessageBox("File already exists. Do you want to replace it?", "Save file",
+                                    Platform::Buttons::YesNo,
+                                    Platform::Icon::Question) == Platform::Answer::Yes;
+}

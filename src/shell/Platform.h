@@ -27,3 +27,12 @@ public:
 
 Platform& ThePlatform();
 void SetPlatform(std::unique_ptr<Platform> platform);
+
+// The title of every message box that has none of its own.
+inline constexpr const char* ProgramTitle = "Korvel Sudoku";
+
+// A message with an OK button under the game's title.
+void TellPlayer(const std::string& text, Platform::Icon icon);
+
+// The question before a file is written over; true when the player answers Yes.
+bool AskToReplace();

@@ -1,7 +1,9 @@
+#include "dialogs/clsWaiting.h"
 #include "dialogs/clsWinDlg.h"
 #include "game/GameFixture.h"
 #include "persist/BestRecords.h"
 #include "persist/FileIO.h"
+#include "persist/SavedGameFile.h"
 #include "persist/SavedGames.h"
 #include "screens/screenMenu.h"
 #include "shell/Sound.h"
@@ -55,6 +57,18 @@ protected:
     }
     std::string SavePath(const char* name) const { return App().SaveFolder + "/" + name; }
     static bool ClockRuns() { return Clock().ctimer; }
+    // A regular puzzle of the fixture's solution with the given holes, as a file would hold it.
+    static SavedGame FileOf(std::initializer_list<int> holes, SavedGame::Kind kind) {
+        SavedGame game;
+        game.kind = kind;
+        for (int r = 0; r < 9; ++r)
+            for (int c = 0; c < 9; ++c)
+                game.given[r][c] = static_cast<int16_t>(Solved(r, c));
+        for (int i : holes)
+            game.given[i / 9][i % 9] = 0;
+        game.current = game.given;
+        return game;
+    }
 };
 
 TEST_F(PlayLoop, FinishedTrainingGameChimesKeepsItsRecordAndShowsTheWinDialog) {
@@ -292,7 +306,7 @@ TEST_F(PlayLoop, SavedTrainingGameComesBackFromTheTitle) {
     EXPECT_EQ(Sudoku().CurrentGrid, saved);
     EXPECT_EQ(Settings().Level, 1);
     EXPECT_EQ(Game().Cell(10).Text(), QString::number(Solved(1, 1)));
-    EXPECT_FALSE(Game().Cell(10).Enabled == false) << "an entry stays editable";
+    EXPECT_TRUE(Game().Cell(10).Enabled) << "an entry stays editable";
     EXPECT_EQ(Clock().ct_m, 1);
     EXPECT_EQ(Clock().ct_s, 5);
     EXPECT_TRUE(ClockRuns());
@@ -326,8 +340,8 @@ TEST_F(PlayLoop, SavingOverAFileAsksFirstAndCtrlSSavesToo) {
 }
 
 TEST_F(PlayLoop, SavedChallengeComesBackOnItsStageWithItsScore) {
-    StartChallenge(3, 1, {10, 40});
-    Settings().ChallengeScore = 2500;
+    StartChallenge(4, 1, {10, 40});
+    Settings().ChallengeScore = 3500;
     const std::string path = SavePath("run.sv");
     platform.fileNames = {path};
     ClickAt(SaveButton);
@@ -341,11 +355,11 @@ TEST_F(PlayLoop, SavedChallengeComesBackOnItsStageWithItsScore) {
 
     const GameSettings& s = Settings();
     EXPECT_FALSE(s.TrainingMode);
-    EXPECT_EQ(s.Stage, 3);
+    EXPECT_EQ(s.Stage, 4);
     EXPECT_EQ(s.ChallengeLevel, 1);
-    EXPECT_EQ(s.ChallengeScore, 2500);
-    EXPECT_EQ(s.PuzzleType, 2);
-    EXPECT_EQ(s.Level, 0);
+    EXPECT_EQ(s.ChallengeScore, 3500);
+    EXPECT_EQ(s.PuzzleType, 0);
+    EXPECT_EQ(s.Level, 1) << "the stage's level";
     EXPECT_EQ(App().CurrentScreen, 2) << "a loaded stage is not announced again";
 }
 
@@ -388,6 +402,56 @@ TEST_F(PlayLoop, DamagedFileIsRefusedWithAMessageAndChangesNothing) {
     ClickAt(LoadGameButton);
     EXPECT_EQ(platform.asked.back(),
               "message: Korvel Sudoku | The file " + SavePath("none.sv") + " could not be opened.");
+}
+
+TEST_F(PlayLoop, FileThatBreaksTheRulesIsRefused) {
+    const std::string damaged =
+        "message: Korvel Sudoku | The file %1 is not a saved game of Korvel Sudoku, or it is "
+        "damaged.";
+    SavedGame twice = FileOf({0, 1}, SavedGame::Kind::Training);
+    twice.current[0][0] = twice.current[0][1] = 5; // the same digit twice in row 0
+    SavedGame unsolvable = FileOf({0, 1, 2}, SavedGame::Kind::Training);
+    unsolvable.given[0][1] = unsolvable.current[0][1] = static_cast<int16_t>(Solved(0, 0));
+    unsolvable.given[0][2] = unsolvable.current[0][2] = static_cast<int16_t>(Solved(0, 0));
+    for (const SavedGame& game : {twice, unsolvable}) {
+        const std::string path = SavePath("bad.sv");
+        ASSERT_TRUE(WriteFileAtomically(path, EncodeSavedGame(game)).empty());
+        EXPECT_FALSE(LoadGameFrom(path));
+        EXPECT_EQ(QString::fromStdString(platform.asked.back()),
+                  QString::fromStdString(damaged).arg(QString::fromStdString(path)));
+        EXPECT_EQ(Sudoku().GivenGrid, Grid{}) << "nothing was taken from it";
+    }
+}
+
+TEST_F(PlayLoop, LoadedPuzzleHintsFromItsOwnSolution) {
+    // A previous game's solution that fits every given but differs in the hole.
+    Grid& previous = Sudoku().SolutionGrid;
+    for (int r = 0; r < 9; ++r)
+        for (int c = 0; c < 9; ++c)
+            previous[r][c] = static_cast<int16_t>(Solved(r, c));
+    previous[4][4] = static_cast<int16_t>(Solved(4, 4) % 9 + 1);
+    const std::string path = SavePath("fresh.sv");
+    ASSERT_TRUE(WriteFileAtomically(path, EncodeSavedGame(FileOf({40}, SavedGame::Kind::Training)))
+                    .empty());
+    ASSERT_TRUE(LoadGameFrom(path));
+    Waiting().BeginLoad();
+    Enter(40, 10); // the hint
+    EXPECT_EQ(Value(40), Solved(4, 4));
+}
+
+TEST_F(PlayLoop, ChallengeStageSavedPastItsLimitEndsOnceLoaded) {
+    SavedGame late = FileOf({10, 40}, SavedGame::Kind::Challenge);
+    late.level = 2; // 350 seconds for the first stage
+    late.ct_m = 6;
+    const std::string path = SavePath("late.sv");
+    ASSERT_TRUE(WriteFileAtomically(path, EncodeSavedGame(late)).empty());
+    ASSERT_TRUE(LoadGameFrom(path));
+    EXPECT_FALSE(ClockRuns()) << "the clock waits for the board";
+    Waiting().BeginLoad();
+
+    EXPECT_EQ(App().CurrentScreen, 9) << "the game-over dialog over the loaded board";
+    EXPECT_FALSE(ClockRuns());
+    EXPECT_EQ(std::count(pumps.begin(), pumps.end(), 9), 0) << "nothing ended while loading";
 }
 
 TEST(SaveName, IsTheDateWithTwoDigitsEach) {

@@ -69,10 +69,13 @@ TEST(SavedGameFile, ChallengeFileCarriesItsStageLevelAndRunningScore) {
     EXPECT_EQ(read->level, 2);
     EXPECT_EQ(read->challengeScore, 3210);
 
-    // A file without the score is credited with the stages less the clock, never below 0.
+    // A file without the score counted its clock from the start of the challenge: it is
+    // credited with the stages less that time, never below 0, and the stage starts again.
     const auto old = DecodeSavedGame(bytes.substr(0, 334));
     ASSERT_TRUE(old);
     EXPECT_EQ(old->challengeScore, 4000 - 65);
+    EXPECT_EQ(old->ct_m, 0);
+    EXPECT_EQ(old->ct_s, 0);
     std::string late = bytes.substr(0, 334);
     late[328] = 2; // two hours on the clock
     EXPECT_EQ(DecodeSavedGame(late)->challengeScore, 0);
@@ -118,6 +121,8 @@ TEST(SavedGameFile, RefusesFilesTheGameCouldNotHaveWritten) {
         {"level 3", changed(good, 2, Bytes({3, 0}))},
         {"negative level", changed(good, 2, Bytes({0xFF, 0xFF}))},
         {"digit 10 in the grid", changed(good, 4, Bytes({10, 0}))},
+        {"a given changed", changed(good, 4, Bytes({TrainingGame().given[0][0] % 9 + 1, 0}))},
+        {"a given emptied", changed(good, 4, Bytes({0, 0}))},
         {"negative given", changed(good, 200, Bytes({0xFF, 0xFF}))},
         {"minute 60", changed(good, 330, Bytes({60, 0}))},
         {"negative hours", changed(good, 328, Bytes({0, 0x80}))},

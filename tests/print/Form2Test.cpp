@@ -118,7 +118,7 @@ TEST_F(PrintForm, APdfIsWrittenOnlyWhenThePlayerAgreesAndNeverHalf) {
     platform.fileNames = {kept.toStdString()};
     PressPrint(form);
     EXPECT_EQ(platform.asked.back(),
-              "message: Korvel Sudoku | File already exists. Do you want to replace it?");
+              "message: Save file | File already exists. Do you want to replace it?");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("mine"));
     file.close();
