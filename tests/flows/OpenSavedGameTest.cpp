@@ -8,20 +8,18 @@
 #include "shell/ScreenId.h"
 #include "shell/Screens.h"
 #include "support/AppFixture.h"
+#include "support/SampleGames.h"
 
 namespace {
 
 // A Regular Training game, a few minutes in, with empty cells left.
 SavedGame GameInProgress() {
-    SavedGame game;
-    game.kind = SavedGame::Kind::Training;
-    game.typeOrStage = 0;
+    SavedGame game = SampleGame(SavedGame::Kind::Training, {});
     game.level = 1;
     for (int r = 0; r < 9; ++r) {
         for (int c = 0; c < 9; ++c) {
-            const auto digit = static_cast<int16_t>((r * 3 + r / 3 + c) % 9 + 1);
-            game.given[r][c] = (r + c) % 3 == 0 ? digit : int16_t{0};
-            game.current[r][c] = (r + c) % 3 == 2 ? int16_t{0} : digit;
+            if ((r + c) % 3 != 0) game.given[r][c] = 0;
+            if ((r + c) % 3 == 2) game.current[r][c] = 0;
         }
     }
     game.ct_m = 4;

@@ -8,6 +8,7 @@
 #include "screens/screenMenu.h"
 #include "shell/Sound.h"
 #include "shell/Switches.h"
+#include "support/SampleGames.h"
 
 #include <QFile>
 #include <algorithm>
@@ -57,18 +58,6 @@ protected:
     }
     std::string SavePath(const char* name) const { return App().SaveFolder + "/" + name; }
     static bool ClockRuns() { return Clock().ctimer; }
-    // A regular puzzle of the fixture's solution with the given holes, as a file would hold it.
-    static SavedGame FileOf(std::initializer_list<int> holes, SavedGame::Kind kind) {
-        SavedGame game;
-        game.kind = kind;
-        for (int r = 0; r < 9; ++r)
-            for (int c = 0; c < 9; ++c)
-                game.given[r][c] = static_cast<int16_t>(Solved(r, c));
-        for (int i : holes)
-            game.given[i / 9][i % 9] = 0;
-        game.current = game.given;
-        return game;
-    }
 };
 
 TEST_F(PlayLoop, FinishedTrainingGameChimesKeepsItsRecordAndShowsTheWinDialog) {
@@ -408,9 +397,9 @@ TEST_F(PlayLoop, FileThatBreaksTheRulesIsRefused) {
     const std::string damaged =
         "message: Korvel Sudoku | The file %1 is not a saved game of Korvel Sudoku, or it is "
         "damaged.";
-    SavedGame twice = FileOf({0, 1}, SavedGame::Kind::Training);
+    SavedGame twice = SampleGame(SavedGame::Kind::Training, {0, 1});
     twice.current[0][0] = twice.current[0][1] = 5; // the same digit twice in row 0
-    SavedGame unsolvable = FileOf({0, 1, 2}, SavedGame::Kind::Training);
+    SavedGame unsolvable = SampleGame(SavedGame::Kind::Training, {0, 1, 2});
     unsolvable.given[0][1] = unsolvable.current[0][1] = static_cast<int16_t>(Solved(0, 0));
     unsolvable.given[0][2] = unsolvable.current[0][2] = static_cast<int16_t>(Solved(0, 0));
     for (const SavedGame& game : {twice, unsolvable}) {
@@ -431,8 +420,9 @@ TEST_F(PlayLoop, LoadedPuzzleHintsFromItsOwnSolution) {
             previous[r][c] = static_cast<int16_t>(Solved(r, c));
     previous[4][4] = static_cast<int16_t>(Solved(4, 4) % 9 + 1);
     const std::string path = SavePath("fresh.sv");
-    ASSERT_TRUE(WriteFileAtomically(path, EncodeSavedGame(FileOf({40}, SavedGame::Kind::Training)))
-                    .empty());
+    ASSERT_TRUE(
+        WriteFileAtomically(path, EncodeSavedGame(SampleGame(SavedGame::Kind::Training, {40})))
+            .empty());
     ASSERT_TRUE(LoadGameFrom(path));
     Waiting().BeginLoad();
     Enter(40, 10); // the hint
@@ -440,7 +430,7 @@ TEST_F(PlayLoop, LoadedPuzzleHintsFromItsOwnSolution) {
 }
 
 TEST_F(PlayLoop, ChallengeStageSavedPastItsLimitEndsOnceLoaded) {
-    SavedGame late = FileOf({10, 40}, SavedGame::Kind::Challenge);
+    SavedGame late = SampleGame(SavedGame::Kind::Challenge, {10, 40});
     late.level = 2; // 350 seconds for the first stage
     late.ct_m = 6;
     const std::string path = SavePath("late.sv");

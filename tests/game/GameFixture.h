@@ -10,6 +10,7 @@
 #include "shell/GameClock.h"
 #include "shell/Screens.h"
 #include "support/AppFixture.h"
+#include "support/SampleGames.h"
 #include "widgets/TestImages.h"
 
 #include <QPoint>
@@ -34,7 +35,7 @@ protected:
     }
 
     // A known regular solution, every cell given except the holes.
-    static int Solved(int r, int c) { return ((r % 3) * 3 + r / 3 + c) % 9 + 1; }
+    static int Solved(int r, int c) { return SolvedDigit(r, c); }
 
     static void StartRegular(std::initializer_list<int> holes) {
         Settings().PuzzleType = 0;
