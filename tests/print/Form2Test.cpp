@@ -148,13 +148,18 @@ TEST_F(PrintForm, APrinterThatFailsIsReportedAndNothingClaimedPrinted) {
 TEST_F(PrintForm, PrintOnTheGameScreenOpensTheFormWhileTheClockRuns) {
     QString title;
     bool running = false;
-    QTimer::singleShot(0, [&] {
+    // Looks for the form until it is up, so the modal loop always ends.
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
         QWidget* form = QApplication::activeModalWidget();
         if (!form) return;
+        closer.stop();
         title = form->windowTitle();
         running = Clock().ctimer;
         form->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     });
+    closer.start();
     Click(92, 161);
     EXPECT_EQ(title, QStringLiteral("Print"));
     EXPECT_TRUE(running);

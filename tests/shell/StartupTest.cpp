@@ -20,6 +20,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The game's own lines; the toolkit may add warnings of its own on some machines.
+long GameLines(const std::string& terminal) {
+    long count = 0;
+    for (size_t at = terminal.find("Korvel Sudoku: "); at != std::string::npos;
+         at = terminal.find("Korvel Sudoku: ", at + 1))
+        ++count;
+    return count;
+}
+
 class StartUp : public AppFixture {
 protected:
     void SetUp() override {
@@ -104,7 +113,7 @@ TEST_F(StartUp, WithoutResTheFolderIsNamedOnceAndTheGameGoesOn) {
     testing::internal::CaptureStderr();
     Start();
     const std::string terminal = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(std::count(terminal.begin(), terminal.end(), '\n'), 1) << terminal;
+    EXPECT_EQ(GameLines(terminal), 1) << terminal;
     EXPECT_NE(terminal.find(folder + "/res "), std::string::npos) << terminal;
     ASSERT_EQ(Messages(), 1u);
     EXPECT_NE(platform.asked[0].find("The folder " + folder + "/res is missing"),
@@ -130,7 +139,7 @@ TEST_F(StartUp, AMissingPictureIsNamedOnce) {
     Start();
     Tick(3);
     const std::string terminal = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(std::count(terminal.begin(), terminal.end(), '\n'), 1) << terminal;
+    EXPECT_EQ(GameLines(terminal), 1) << terminal;
     ASSERT_EQ(Messages(), 1u);
     EXPECT_NE(platform.asked[0].find(folder + "/res/title.png"), std::string::npos)
         << platform.asked[0];
