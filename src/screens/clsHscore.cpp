@@ -1,5 +1,6 @@
 #include "screens/clsHscore.h"
 
+#include "draw/Drawing.h"
 #include "draw/Rect.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
@@ -20,6 +21,7 @@ constexpr std::array<Rect, 2> TabHotAreas{{{110, 60, 270, 150}, {270, 60, 420, 1
 
 constexpr int NameLeft = 220;
 constexpr int ValueLeft = 550;
+constexpr int NameGap = 10;
 
 // Hours, minutes and seconds without leading zeros: 3725 seconds is "1:2:5".
 QString RecordTime(int32_t t) {
@@ -73,7 +75,10 @@ void clsHscore::DrawRow(int16_t level, int top) {
     }
     const std::string& name =
         challenge ? r.ChallengeRecordNames[level] : r.TrainingRecordNames[level];
+    // A name of 32 wide letters would run into the value: it ends before the value column.
+    SetClip(QRect(NameLeft, top, ValueLeft - NameLeft - NameGap, 40));
     DrawText(NameLeft, y, FromWindows1252(name));
+    ClearClip();
     DrawText(ValueLeft, y, challenge ? QString::number(value) : RecordTime(value));
 }
 

@@ -62,6 +62,13 @@ TEST_F(RecordsScreen, ChallengeTabShowsScoresAndNoRecordForZeroOrBelow) {
     EXPECT_TRUE(ShowsText(130, RowTop[0], 80, QStringLiteral("Easy")));
 }
 
+TEST_F(RecordsScreen, ALongNameStopsBeforeTheValue) {
+    Records().ChallengeRecordNames[2] = std::string(32, 'W');
+    Tick();
+    SetFont(QStringLiteral("Arial Black"), 12, FontRegular);
+    EXPECT_TRUE(ShowsText(550, RowTop[2], 120, QStringLiteral("9123")));
+}
+
 TEST_F(RecordsScreen, TrainingTimesShowAsHoursMinutesSecondsWithoutLeadingZeros) {
     Click(350, 80);
     Tick();
