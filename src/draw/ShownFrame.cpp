@@ -19,20 +19,36 @@ QRegion ShownFrame::Update(const QImage& frame) {
         return QRegion(frame.rect());
     }
     // Changed tiles next to each other in a band are joined, which also keeps the rectangles
-    // in the banded order a region is built from.
+    // in the banded order a region is built from. Whole rows are compared first: most of a
+    // frame is the same as the last.
     std::vector<QRect> changed;
     const int bytesPerPixel = frame.depth() / 8;
+    const auto rowBytes = static_cast<size_t>(frame.width() * bytesPerPixel);
+    const auto tileBytes = static_cast<size_t>(TileWidth * bytesPerPixel);
+    const int tiles = (frame.width() + TileWidth - 1) / TileWidth;
+    std::vector<bool> dirty(static_cast<size_t>(tiles));
     for (int top = 0; top < frame.height(); top += TileHeight) {
         const int bottom = std::min(top + TileHeight, frame.height());
-        for (int left = 0; left < frame.width(); left += TileWidth) {
+        std::fill(dirty.begin(), dirty.end(), false);
+        bool any = false;
+        for (int y = top; y < bottom; ++y) {
+            const uchar* now = frame.constScanLine(y);
+            const uchar* was = shown.constScanLine(y);
+            if (std::memcmp(now, was, rowBytes) == 0) continue;
+            any = true;
+            for (size_t t = 0; t < dirty.size(); ++t) {
+                const size_t offset = t * tileBytes;
+                dirty[t] = dirty[t] || std::memcmp(now + offset, was + offset,
+                                                   std::min(tileBytes, rowBytes - offset)) != 0;
+            }
+        }
+        if (!any) continue;
+        for (int t = 0; t < tiles; ++t) {
+            if (!dirty[static_cast<size_t>(t)]) continue;
+            const int left = t * TileWidth;
             const int width = std::min(TileWidth, frame.width() - left);
-            const auto bytes = static_cast<size_t>(width * bytesPerPixel);
             const auto offset = static_cast<size_t>(left * bytesPerPixel);
-            bool differs = false;
-            for (int y = top; y < bottom && !differs; ++y)
-                differs = std::memcmp(frame.constScanLine(y) + offset,
-                                      shown.constScanLine(y) + offset, bytes) != 0;
-            if (!differs) continue;
+            const auto bytes = static_cast<size_t>(width * bytesPerPixel);
             for (int y = top; y < bottom; ++y)
                 std::memcpy(shown.scanLine(y) + offset, frame.constScanLine(y) + offset, bytes);
             const QRect tile(left, top, width, bottom - top);

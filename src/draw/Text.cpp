@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -16,7 +18,26 @@ struct TextState {
     std::optional<QColor> TextBrush;
     // Screens select the same few fonts every frame; each is looked up once.
     std::map<std::tuple<QString, float, int32_t>, std::optional<QFont>> resolved;
+    std::map<std::tuple<QString, QString, QRgb>, QImage> rendered;
 };
+
+constexpr int TextFlags = Qt::AlignLeft | Qt::AlignTop;
+const QRectF Unbounded(0, 0, 4000, 4000);
+
+// Text on a transparent image: over opaque black it blends to what drawing the text there
+// gives, pixel for pixel, since black adds nothing to either.
+QImage RenderText(const QString& text, const QFont& font, const QColor& color) {
+    static const QImage surface = MakeSurface(1, 1); // measured at the surface's 96 dpi
+    const QRectF bounds = QFontMetricsF(font, &surface).boundingRect(Unbounded, TextFlags, text);
+    constexpr int Margin = 4;
+    QImage image = MakeSurface(static_cast<int>(bounds.right()) + Margin,
+                               static_cast<int>(bounds.bottom()) + Margin);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(Unbounded, TextFlags, text);
+    return image;
+}
 
 std::optional<QFont> MakeFont(const QString& family, float sizeInPoints, int32_t style) {
     std::optional<QFont> font = ResolveFontFamily(family);
@@ -62,7 +83,23 @@ void DrawText(int16_t x, int16_t y, const QString& text) {
     painter->setPen(*t.TextBrush);
     QString lines = text;
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    painter->drawText(QRectF(x, y, 4000, 4000), Qt::AlignLeft | Qt::AlignTop, lines);
+    painter->drawText(Unbounded.translated(x, y), TextFlags, lines);
+    if (Recorder()) Recorder()({x, y, text, t.CurrentFont->family(), *t.TextBrush});
+}
+
+void DrawTextOnBlack(int16_t x, int16_t y, const QString& text) {
+    TextState& t = Text();
+    QPainter* painter = TargetPainter();
+    if (!Drawing().LayerCaches || !t.CurrentFont || !t.TextBrush || !painter ||
+        text.contains(u'\r')) {
+        DrawText(x, y, text);
+        return;
+    }
+    const auto key = std::make_tuple(text, t.CurrentFont->key(), t.TextBrush->rgba());
+    auto found = t.rendered.find(key);
+    if (found == t.rendered.end())
+        found = t.rendered.emplace(key, RenderText(text, *t.CurrentFont, *t.TextBrush)).first;
+    painter->drawImage(x, y, found->second);
     if (Recorder()) Recorder()({x, y, text, t.CurrentFont->family(), *t.TextBrush});
 }
 

@@ -117,7 +117,7 @@ void screenMenu::SpawnColumn() {
     column.active = true;
     SetFont(QStringLiteral("Arial"), 10.0f - 2.5f * static_cast<float>(column.layer), FontRegular);
     SetTextColor(255, 255, 255, 255);
-    DrawText(static_cast<int16_t>(ColumnWidth * c), 0, QChar(column.glyphs[0].code));
+    DrawTextOnBlack(static_cast<int16_t>(ColumnWidth * c), 0, QChar(column.glyphs[0].code));
     spawnGate = false;
     activeCount += 1;
     column.row = 1;
@@ -142,17 +142,19 @@ void screenMenu::AdvanceColumn(RainColumn& column, int index) {
 }
 
 // A bright head one row further down, and the glyph it leaves behind dimmed to its own
-// brightness.
+// brightness. Both land on black: the head on a row the column erased before it became
+// free, the trail on the row just cleared.
 void screenMenu::GrowColumn(RainColumn& column, int x) {
     const int y = RowHeight * column.row;
     SetTextColor(20, 120, 20, 255);
-    DrawText(static_cast<int16_t>(x), static_cast<int16_t>(y),
-             QChar(column.glyphs[column.row].code));
+    DrawTextOnBlack(static_cast<int16_t>(x), static_cast<int16_t>(y),
+                    QChar(column.glyphs[column.row].code));
     FillRectBlack(static_cast<int16_t>(x), static_cast<int16_t>(y - RowHeight), ColumnWidth,
                   RowHeight);
     const Glyph& trail = column.glyphs[column.row - 1];
     SetTextColor(0, trail.brightness, 0, 255);
-    DrawText(static_cast<int16_t>(x), static_cast<int16_t>(y - RowHeight), QChar(trail.code));
+    DrawTextOnBlack(static_cast<int16_t>(x), static_cast<int16_t>(y - RowHeight),
+                    QChar(trail.code));
     column.row += 1;
 }
 

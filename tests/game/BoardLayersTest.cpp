@@ -2,52 +2,34 @@
 #include "dialogs/clsPause.h"
 #include "game/GameFixture.h"
 #include "shell/Switches.h"
+#include "support/BothWays.h"
 
 #include <functional>
-#include <vector>
 
 namespace {
 
 // The board drawn from its cached layers must look exactly as the board drawn whole.
 class BoardLayers : public GameFixture {
 protected:
-    // Plays the same game twice, once each way, and keeps every frame.
-    std::vector<QImage> Frames(bool layers, const std::function<void()>& play) {
-        AppFixture::TearDown();
-        SetUp();
-        Drawing().LayerCaches = layers;
-        std::vector<QImage> frames;
-        SetTickObserver([&frames] { frames.push_back(Drawing().SpeedBuffer.copy()); });
-        play();
-        return frames;
-    }
-
-    void ExpectSameBothWays(const std::function<void()>& play) {
-        const std::vector<QImage> whole = Frames(false, play);
-        const std::vector<QImage> layered = Frames(true, play);
-        ASSERT_EQ(whole.size(), layered.size());
-        ASSERT_FALSE(whole.empty());
-        for (size_t i = 0; i < whole.size(); ++i)
-            ASSERT_EQ(whole[i], layered[i]) << "frame " << i;
-    }
-
-    static void SetTickObserver(std::function<void()> observer) {
-        Observer() = std::move(observer);
-    }
-    static std::function<void()>& Observer() {
-        static std::function<void()> observer;
-        return observer;
-    }
-    static void Frame(int n = 1) {
-        for (int i = 0; i < n; ++i) {
-            Tick();
-            Observer()();
-        }
+    void SameBothWays(const std::function<void(const std::function<void(int)>&)>& play) {
+        ExpectSameBothWays(
+            [this] {
+                AppFixture::TearDown();
+                SetUp();
+            },
+            [&play](const std::function<void()>& keep) {
+                play([&keep](int n) {
+                    for (int i = 0; i < n; ++i) {
+                        Tick();
+                        keep();
+                    }
+                });
+            });
     }
 };
 
 TEST_F(BoardLayers, PlayingLooksTheSameAsDrawingTheWholeBoard) {
-    ExpectSameBothWays([] {
+    SameBothWays([](const std::function<void(int)>& Frame) {
         Switches().HighlightOn = 1;
         StartRegular({10, 20, 30, 40, 50, 60, 70});
         Frame(3);
@@ -69,7 +51,7 @@ TEST_F(BoardLayers, PlayingLooksTheSameAsDrawingTheWholeBoard) {
 }
 
 TEST_F(BoardLayers, DialogsAndTheSolutionLookTheSameBothWays) {
-    ExpectSameBothWays([] {
+    SameBothWays([](const std::function<void(int)>& Frame) {
         StartRegular({0, 8, 40, 72, 80});
         ClickAt({92, 241}); // SOLUTION asks first
         Frame(5);
