@@ -98,31 +98,17 @@ void BM_ConfirmDialog(benchmark::State& state) {
     Frames(state, ConfirmDlg());
 }
 
-void BM_PauseDialog(benchmark::State& state) {
+// A one-button dialog over a dealt board.
+template <typename Dialog> void DialogFrames(benchmark::State& state, Dialog& dialog) {
     DealGame(0);
-    PauseDlg().Show();
-    Frames(state, PauseDlg());
+    dialog.Show();
+    Frames(state, dialog);
 }
 
-void BM_StageDialog(benchmark::State& state) {
-    DealGame(0);
-    Settings().TrainingMode = false;
-    StageDlg().Show();
-    Frames(state, StageDlg());
-    Settings().TrainingMode = true;
-}
-
-void BM_WinDialog(benchmark::State& state) {
-    DealGame(0);
-    WinDlg().Show();
-    Frames(state, WinDlg());
-}
-
-void BM_GameOverDialog(benchmark::State& state) {
-    DealGame(0);
-    GameOverDlg().Show();
-    Frames(state, GameOverDlg());
-}
+void BM_PauseDialog(benchmark::State& state) { DialogFrames(state, PauseDlg()); }
+void BM_StageDialog(benchmark::State& state) { DialogFrames(state, StageDlg()); }
+void BM_WinDialog(benchmark::State& state) { DialogFrames(state, WinDlg()); }
+void BM_GameOverDialog(benchmark::State& state) { DialogFrames(state, GameOverDlg()); }
 
 void BM_Records(benchmark::State& state) {
     Hscore().init();
