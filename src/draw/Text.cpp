@@ -14,11 +14,11 @@
 namespace {
 
 struct TextState {
-    std::optional<QFont> CurrentFont;
+    const QFont* CurrentFont = nullptr; // one of the resolved fonts
     std::optional<QColor> TextBrush;
     // Screens select the same few fonts every frame; each is looked up once.
     std::map<std::tuple<QString, float, int32_t>, std::optional<QFont>> resolved;
-    std::map<std::tuple<QString, QString, QRgb>, QImage> rendered;
+    std::map<std::tuple<QString, const QFont*, QRgb>, QImage> rendered;
 };
 
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignTop;
@@ -68,7 +68,7 @@ void SetFont(const QString& family, float sizeInPoints, int32_t style) {
     auto found = t.resolved.find(key);
     if (found == t.resolved.end())
         found = t.resolved.emplace(key, MakeFont(family, sizeInPoints, style)).first;
-    if (found->second) t.CurrentFont = found->second;
+    if (found->second) t.CurrentFont = &*found->second;
 }
 
 void SetTextColor(int blue, int green, int red, int alpha) {
@@ -95,7 +95,7 @@ void DrawTextOnBlack(int16_t x, int16_t y, const QString& text) {
         DrawText(x, y, text);
         return;
     }
-    const auto key = std::make_tuple(text, t.CurrentFont->key(), t.TextBrush->rgba());
+    const auto key = std::make_tuple(text, t.CurrentFont, t.TextBrush->rgba());
     auto found = t.rendered.find(key);
     if (found == t.rendered.end())
         found = t.rendered.emplace(key, RenderText(text, *t.CurrentFont, *t.TextBrush)).first;

@@ -87,7 +87,7 @@ void Main(const std::string& executableFolder, const SystemParts& system) {
     Form1& window = *Parts().window;
     StartDrawing(800, 608);
     SetPresenter(
-        [&window](const QImage&, const QRegion& changed) { window.Picture()->update(changed); });
+        [&window](const QImage&, const QRegion& changed) { window.Picture()->Show(changed); });
     SetPlatform(system.platform(&window));
     SetSoundBackend(system.sound());
     SetEventPump([] { QCoreApplication::processEvents(); });

@@ -14,6 +14,17 @@ Picture1::Picture1(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+// A few rectangles cost less to show than the whole surface; many scattered ones (the
+// falling digits) cost more than the one rectangle around them.
+void Picture1::Show(const QRegion& changed) {
+    constexpr int FewRectangles = 8;
+    if (changed.rectCount() <= FewRectangles) {
+        update(changed);
+    } else {
+        update(changed.boundingRect());
+    }
+}
+
 void Picture1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintSurface(painter, Drawing().SpeedBuffer);

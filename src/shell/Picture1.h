@@ -9,6 +9,8 @@ class Picture1 : public QWidget {
     Q_OBJECT
 public:
     explicit Picture1(QWidget* parent);
+    // Repaints what changed of the surface.
+    void Show(const QRegion& changed);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
