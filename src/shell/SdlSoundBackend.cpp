@@ -47,6 +47,9 @@ public:
                 dlsym(mixer->handle, "snd_lib_error_set_handler"))) {
             quiet(QuietAlsa);
         }
+        // Left to the library, SIGTERM and SIGINT would wait in an event queue the game never
+        // reads, and the game would no longer end when told to.
+        mixer->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (mixer->InitSubSystem(SDL_INIT_AUDIO) != 0 ||
             mixer->OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
             std::cerr << "Korvel Sudoku: no audio device found, sound is off.\n";
@@ -124,7 +127,7 @@ private:
     }
 
     bool Bind() {
-        return BindOne(InitSubSystem, "SDL_InitSubSystem") &&
+        return BindOne(SetHint, "SDL_SetHint") && BindOne(InitSubSystem, "SDL_InitSubSystem") &&
                BindOne(QuitSubSystem, "SDL_QuitSubSystem") &&
                BindOne(RWFromFile, "SDL_RWFromFile") && BindOne(OpenAudio, "Mix_OpenAudio") &&
                BindOne(CloseAudio, "Mix_CloseAudio") &&
@@ -202,6 +205,7 @@ private:
     std::string current; // the music alias playing
     int channels = 0;
 
+    decltype(SDL_SetHint)* SetHint = nullptr;
     decltype(SDL_InitSubSystem)* InitSubSystem = nullptr;
     decltype(SDL_QuitSubSystem)* QuitSubSystem = nullptr;
     decltype(SDL_RWFromFile)* RWFromFile = nullptr;

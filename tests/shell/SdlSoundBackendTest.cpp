@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdlib>
@@ -113,6 +114,24 @@ TEST_F(SdlSound, WithoutADeviceOrTheLibrarySoundIsOffWithOneQuietLine) {
         }
         EXPECT_EQ(testing::internal::GetCapturedStderr(), line);
     }
+}
+
+// A desktop ends a game it logs out of with SIGTERM, sound or no sound.
+TEST_F(SdlSound, TheGameWithSoundStillEndsWhenTerminated) {
+    QProcess game;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("SDL_AUDIODRIVER", "dummy");
+    game.setProcessEnvironment(environment);
+    game.start(QCoreApplication::applicationDirPath() + "/korvel-sudoku");
+    ASSERT_TRUE(game.waitForStarted(5000));
+    // The sound opens within a second of start-up.
+    EXPECT_FALSE(game.waitForFinished(2000));
+    game.terminate();
+    const bool ended = game.waitForFinished(5000);
+    if (!ended) game.kill();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(game.exitStatus(), QProcess::CrashExit) << "ended by the signal";
 }
 
 } // namespace
