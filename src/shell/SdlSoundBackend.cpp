@@ -53,7 +53,7 @@ public:
         if (mixer->InitSubSystem(SDL_INIT_AUDIO) != 0 ||
             mixer->OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
             std::cerr << "Korvel Sudoku: no audio device found, sound is off.\n";
-            mixer->QuitSubSystem(SDL_INIT_AUDIO);
+            mixer->Quit();
             return nullptr;
         }
         mixer->opened = true;
@@ -70,7 +70,7 @@ public:
         while (!tracks.empty())
             Close(tracks.begin()->first);
         CloseAudio();
-        QuitSubSystem(SDL_INIT_AUDIO);
+        Quit(); // all of it, the hint included: the game uses the library for nothing else
     }
 
     void Run(const SoundCommand& command) {
@@ -128,9 +128,8 @@ private:
 
     bool Bind() {
         return BindOne(SetHint, "SDL_SetHint") && BindOne(InitSubSystem, "SDL_InitSubSystem") &&
-               BindOne(QuitSubSystem, "SDL_QuitSubSystem") &&
-               BindOne(RWFromFile, "SDL_RWFromFile") && BindOne(OpenAudio, "Mix_OpenAudio") &&
-               BindOne(CloseAudio, "Mix_CloseAudio") &&
+               BindOne(Quit, "SDL_Quit") && BindOne(RWFromFile, "SDL_RWFromFile") &&
+               BindOne(OpenAudio, "Mix_OpenAudio") && BindOne(CloseAudio, "Mix_CloseAudio") &&
                BindOne(AllocateChannels, "Mix_AllocateChannels") &&
                BindOne(LoadWAV_RW, "Mix_LoadWAV_RW") && BindOne(LoadMUS, "Mix_LoadMUS") &&
                BindOne(FreeChunk, "Mix_FreeChunk") && BindOne(FreeMusic, "Mix_FreeMusic") &&
@@ -207,7 +206,7 @@ private:
 
     decltype(SDL_SetHint)* SetHint = nullptr;
     decltype(SDL_InitSubSystem)* InitSubSystem = nullptr;
-    decltype(SDL_QuitSubSystem)* QuitSubSystem = nullptr;
+    decltype(SDL_Quit)* Quit = nullptr;
     decltype(SDL_RWFromFile)* RWFromFile = nullptr;
     decltype(Mix_OpenAudio)* OpenAudio = nullptr;
     decltype(Mix_CloseAudio)* CloseAudio = nullptr;
