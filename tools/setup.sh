@@ -5,8 +5,8 @@ set -euo pipefail
 
 KORVEL_PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev libgl-dev
-    gstreamer1.0-plugins-good
+    qt6-base-dev libgl-dev libx11-dev
+    libsdl2-mixer-dev pulseaudio pulseaudio-utils
     fonts-liberation2 fonts-dejavu-core fonts-dejavu-extra
     libgtest-dev libbenchmark-dev
     poppler-utils

@@ -30,10 +30,16 @@ void clsHelpsrc::init() {
     Place(next, QStringLiteral("Next"), 615);
     Menu().reset();
     page = 0;
-    for (size_t i = 0; i < pages.size(); ++i) {
-        pages[i] = LoadImage(App().ProgramFolder + "/res/help" + std::to_string(i + 1) + ".png");
-    }
     Enable(back, false);
+}
+
+// A decoded page is almost 2 MB, so only the one on screen is kept, and none once help
+// is closed.
+void clsHelpsrc::ShowPage(int16_t shown) {
+    for (ImageHandle& loaded : pages)
+        loaded.reset();
+    page = shown;
+    pages[page] = LoadImage(App().ProgramFolder + "/res/help" + std::to_string(page + 1) + ".png");
 }
 
 // The game clock stands still while the player reads.
@@ -41,6 +47,7 @@ void clsHelpsrc::Show() {
     returnScreen = App().CurrentScreen;
     App().CurrentScreen = HelpScreen;
     Clock().ctimer = false;
+    ShowPage(page);
     // The click that closed help last time left "Close" hovered.
     close.Rest();
     back.Rest();
@@ -48,6 +55,7 @@ void clsHelpsrc::Show() {
 }
 
 void clsHelpsrc::Unshow() {
+    pages[page].reset();
     App().CurrentScreen = returnScreen;
     if (returnScreen == GameScreen) Clock().ctimer = true;
 }
@@ -79,11 +87,11 @@ int16_t clsHelpsrc::MouseUp() {
     if (close.MouseUp()) {
         Unshow();
     } else if (back.MouseUp()) {
-        page -= 1;
+        ShowPage(static_cast<int16_t>(page - 1));
         Enable(back, page != 0);
         Enable(next, true);
     } else if (next.MouseUp()) {
-        page += 1;
+        ShowPage(static_cast<int16_t>(page + 1));
         Enable(next, page != LastPage);
         Enable(back, true);
     }

@@ -21,10 +21,12 @@ public:
     int16_t MouseUp() override;
 
 private:
+    void ShowPage(int16_t shown);
+
     clsButton close;
     clsButton back;
     clsButton next;
-    std::array<ImageHandle, 6> pages;
+    std::array<ImageHandle, 6> pages; // only the page on screen is loaded
     int16_t page = 0;
     int16_t returnScreen = 0;
 };

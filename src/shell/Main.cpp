@@ -15,14 +15,16 @@
 #include "shell/Form1.h"
 #include "shell/Picture1.h"
 #include "shell/QtPlatform.h"
-#include "shell/QtSoundBackend.h"
 #include "shell/Screens.h"
+#include "shell/SdlSoundBackend.h"
 #include "shell/Sound.h"
 #include "shell/Switches.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
+#include <QTimer>
 #include <cstdlib>
 #include <memory>
 
@@ -54,6 +56,39 @@ void OpenSounds(const std::string& folder) {
     SetAudioVolume("bg2", 50);
 }
 
+// Runs `then` once the window has painted its first frame, so that nothing stands between
+// starting the game and seeing its title; or after a second, for a window that is not
+// painted because it starts hidden.
+class AfterFirstFrame : public QObject {
+public:
+    AfterFirstFrame(QWidget* picture, std::function<void()> then)
+        : QObject(picture), then(std::move(then)) {
+        picture->installEventFilter(this);
+        QTimer::singleShot(1000, this, [this] { Run(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Queued, so that it runs once the frame is on the screen.
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { Run(); });
+        }
+        return false;
+    }
+
+private:
+    void Run() {
+        if (!then) return;
+        std::function<void()> once = std::move(then);
+        then = nullptr;
+        once();
+        deleteLater();
+    }
+
+    std::function<void()> then;
+};
+
 // An installed copy keeps res/ in its data folder, found from the program's own place so
 // that any prefix works.
 void ChooseFolders(const std::string& executableFolder) {
@@ -71,7 +106,7 @@ void ChooseFolders(const std::string& executableFolder) {
 
 SystemParts RealSystemParts() {
     return {[](QWidget* window) { return std::make_unique<QtPlatform>(window); },
-            [] { return MakeSoundBackend(HasAudioOutput); }};
+            [] { return MakeSoundBackend(); }};
 }
 
 void Main(const std::string& executableFolder, const SystemParts& system) {
@@ -89,7 +124,6 @@ void Main(const std::string& executableFolder, const SystemParts& system) {
     SetPresenter(
         [&window](const QImage&, const QRegion& changed) { window.Picture()->Show(changed); });
     SetPlatform(system.platform(&window));
-    SetSoundBackend(system.sound());
     SetEventPump([] { QCoreApplication::processEvents(); });
     SetErrorReporter([](const std::string& message) { TellPlayer(message, Platform::Icon::None); });
     CheckResourceFolder(App().ProgramFolder);
@@ -101,8 +135,12 @@ void Main(const std::string& executableFolder, const SystemParts& system) {
     Menu().Draw();
     window.show();
     window.StartTimer();
+    // Until then the game sends only stops, of music that cannot be playing yet.
+    new AfterFirstFrame(window.Picture(), [sound = system.sound] {
+        SetSoundBackend(sound());
+        OpenSounds(App().ProgramFolder);
+    });
 
-    OpenSounds(App().ProgramFolder);
     LoadBestRecords();
     FillStageTables();
     Helpsrc().init();

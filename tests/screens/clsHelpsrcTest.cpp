@@ -18,17 +18,21 @@ protected:
         GameFixture::SetUp();
         App().ProgramFolder = files->path().toStdString() + "/program";
         QDir().mkpath(QString::fromStdString(App().ProgramFolder + "/res"));
-        for (int i = 1; i <= 6; ++i) {
-            QImage page(800, 608, QImage::Format_ARGB32);
-            page.fill(Qt::transparent);
-            for (int y = 300; y < 340; ++y)
-                for (int x = 300; x < 340; ++x)
-                    page.setPixel(x, y, qRgb(0, 0, 40 * i));
-            page.save(QString::fromStdString(App().ProgramFolder) +
-                      QStringLiteral("/res/help%1.png").arg(i));
-        }
+        for (int i = 1; i <= 6; ++i)
+            WritePage(i, i);
         Menu().init();
         Helpsrc().init();
+    }
+
+    // Page file `number` marked as page `shown`.
+    static void WritePage(int number, int shown) {
+        QImage page(800, 608, QImage::Format_ARGB32);
+        page.fill(Qt::transparent);
+        for (int y = 300; y < 340; ++y)
+            for (int x = 300; x < 340; ++x)
+                page.setPixel(x, y, qRgb(0, 0, 40 * shown));
+        page.save(QString::fromStdString(App().ProgramFolder) +
+                  QStringLiteral("/res/help%1.png").arg(number));
     }
 
     // The page on screen, 1 to 6, as the player sees it after a frame.
@@ -88,6 +92,22 @@ TEST_F(HelpScreen, ClosingReturnsToTheTitleAndReopeningShowsTheLastPage) {
     Click(HelpX, HelpY);
     EXPECT_EQ(ShownPage(), 3);
     EXPECT_FALSE(Grey(BackX));
+}
+
+// The pages are large, so help reads each one when it comes on screen and keeps none
+// while it is closed.
+TEST_F(HelpScreen, PagesAreReadWhenTheyComeOnScreen) {
+    WritePage(1, 4);
+    Click(HelpX, HelpY);
+    EXPECT_EQ(ShownPage(), 4);
+    WritePage(2, 5);
+    Next();
+    EXPECT_EQ(ShownPage(), 5);
+    Click(CloseX, ButtonY);
+
+    WritePage(2, 6);
+    Click(HelpX, HelpY);
+    EXPECT_EQ(ShownPage(), 6);
 }
 
 TEST_F(HelpScreen, HelpFromTheGameHoldsTheClockAndReturnsToTheBoardWithItRunning) {

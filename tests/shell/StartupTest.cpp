@@ -7,10 +7,12 @@
 #include "shell/AppState.h"
 #include "shell/Form1.h"
 #include "shell/Main.h"
+#include "shell/Picture1.h"
 #include "support/AppFixture.h"
 #include "support/RecordingSoundBackend.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <filesystem>
@@ -28,6 +30,18 @@ long GameLines(const std::string& terminal) {
         ++count;
     return count;
 }
+
+class FrameWatch : public QObject {
+public:
+    explicit FrameWatch(std::function<void()> painted) : painted(std::move(painted)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted();
+        return false;
+    }
+
+private:
+    std::function<void()> painted;
+};
 
 class StartUp : public AppFixture {
 protected:
@@ -49,6 +63,21 @@ protected:
                       [this] { return std::make_unique<RecordingSoundBackend>(sounds); }});
     }
 
+    // Lets the window paint its first frame; returns the sound commands sent until then.
+    std::vector<std::string> SoundsUntilTheFirstFrame() {
+        std::optional<std::vector<std::string>> before;
+        FrameWatch watch([&] {
+            if (!before) before = sounds;
+        });
+        MainWindow()->Picture()->installEventFilter(&watch);
+        QElapsedTimer waited;
+        waited.start();
+        while (!before && waited.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        MainWindow()->Picture()->removeEventFilter(&watch);
+        return before.value_or(std::vector<std::string>{"no frame"});
+    }
+
     size_t Messages() const {
         return static_cast<size_t>(
             std::count_if(platform.asked.begin(), platform.asked.end(),
@@ -66,6 +95,12 @@ TEST_F(StartUp, OpensTheTitleWithStagesRecordsAndSoundsThenShutsDownCleanly) {
     std::ofstream(folder + "/hs.rec", std::ios::binary) << WriteRecordTable(training);
 
     Start();
+    for (const std::string& command : SoundsUntilTheFirstFrame())
+        EXPECT_NE(command.rfind("open ", 0), 0u) << "opened before the first frame: " << command;
+    QElapsedTimer waited;
+    waited.start();
+    while (sounds.size() < 6 && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_EQ(Settings().StageTimeLimit[0], 450);
     EXPECT_EQ(Settings().StageType[9], 5);
     EXPECT_EQ(Settings().StageLevel[8], 2);

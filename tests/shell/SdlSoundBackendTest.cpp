@@ -1,0 +1,137 @@
+// The sound backend on SDL's silent "dummy" device, which plays in real time like a sound
+// card, so opening, playing and stopping are seen as they happen on one.
+#include "shell/SdlSoundBackend.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+std::string SoundFile(const std::string& name) {
+    return QCoreApplication::applicationDirPath().toStdString() + "/res/sound/" + name;
+}
+
+std::string Open(const std::string& path, const std::string& alias) {
+    return "open " + path + " type MPEGVideo alias " + alias;
+}
+
+class SdlSound : public ::testing::Test {
+protected:
+    void SetUp() override { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+    void TearDown() override { unsetenv("SDL_AUDIODRIVER"); }
+};
+
+TEST_F(SdlSound, MissingFileLeavesTheAliasClosedAndItsCommandsHarmless) {
+    SdlSoundBackend backend;
+    backend.Send(Open("/nowhere/at all/bg1.mp3", "bg1"));
+    for (const char* command : {"setaudio bg1 volume to 50", "play bg1 repeat", "play bg1 from 0",
+                                "stop bg1", "close bg1", "stop bg0", "garbage"}) {
+        backend.Send(command);
+    }
+    EXPECT_FALSE(backend.IsOpen("bg1"));
+    EXPECT_FALSE(backend.IsPlaying("bg1"));
+}
+
+TEST_F(SdlSound, UndecodableFilesCountAsUnopened) {
+    QTemporaryDir dir;
+    SdlSoundBackend backend;
+    for (const char* name : {"bg1.mp3", "Click.wav"}) {
+        QFile junk(dir.path() + "/" + name);
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+        junk.write("this is not a sound at all");
+        junk.close();
+        backend.Send(Open(junk.fileName().toStdString(), name));
+        backend.Send(std::string("play ") + name + " repeat");
+        EXPECT_FALSE(backend.IsOpen(name)) << name;
+    }
+}
+
+TEST_F(SdlSound, EffectInAFolderWithSpacesPlaysAndClosesAgain) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/my sounds";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(SoundFile("Dull_Cla-Public_D-11.wav")),
+                            folder + "/Con 11.wav"));
+
+    SdlSoundBackend backend;
+    backend.Send(Open(folder.toStdString() + "/Con 11.wav", "Con"));
+    EXPECT_TRUE(backend.IsOpen("Con"));
+    EXPECT_FALSE(backend.IsPlaying("Con"));
+    backend.Send("play Con from 0");
+    EXPECT_TRUE(backend.IsPlaying("Con"));
+    backend.Send("stop Con");
+    EXPECT_FALSE(backend.IsPlaying("Con"));
+    backend.Send("close Con");
+    backend.Send("play Con from 0");
+    EXPECT_FALSE(backend.IsOpen("Con"));
+    EXPECT_FALSE(backend.IsPlaying("Con"));
+}
+
+// One track plays at a time; a track played again goes on from where it was stopped.
+TEST_F(SdlSound, MusicLoopsOneTrackAtATimeAndCarriesOnWhereItStopped) {
+    SdlSoundBackend backend;
+    backend.Send(Open(SoundFile("bg1.mp3"), "bg1"));
+    backend.Send(Open(SoundFile("bg2.mp3"), "bg2"));
+    backend.Send("setaudio bg1 volume to 50");
+    backend.Send("play bg1 repeat");
+    ASSERT_TRUE(backend.IsPlaying("bg1"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    backend.Send("stop bg1");
+    EXPECT_FALSE(backend.IsPlaying("bg1"));
+    const double stoppedAt = backend.Position("bg1");
+    EXPECT_GT(stoppedAt, 0.1);
+
+    backend.Send("play bg2 repeat");
+    EXPECT_TRUE(backend.IsPlaying("bg2"));
+    backend.Send("play bg1 repeat");
+    EXPECT_TRUE(backend.IsPlaying("bg1"));
+    EXPECT_FALSE(backend.IsPlaying("bg2"));
+    EXPECT_GE(backend.Position("bg1"), stoppedAt);
+    EXPECT_LT(backend.Position("bg1"), stoppedAt + 0.5);
+}
+
+TEST_F(SdlSound, WithoutADeviceOrTheLibrarySoundIsOffWithOneQuietLine) {
+    setenv("SDL_AUDIODRIVER", "no-such-device", 1);
+    for (const auto& [library, line] :
+         {std::pair{std::string(SdlSoundBackend::Library),
+                    std::string("Korvel Sudoku: no audio device found, sound is off.\n")},
+          std::pair{std::string("libkorvel-no-such-library.so.0"),
+                    std::string("Korvel Sudoku: the sound library libkorvel-no-such-library.so.0 "
+                                "is not installed, sound is off.\n")}}) {
+        testing::internal::CaptureStderr();
+        {
+            SdlSoundBackend backend(library);
+            backend.Send(Open(SoundFile("CLICK12B.wav"), "Click"));
+            backend.Send("play Click from 0");
+            EXPECT_FALSE(backend.IsOpen("Click"));
+        }
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), line);
+    }
+}
+
+// A desktop ends a game it logs out of with SIGTERM, sound or no sound.
+TEST_F(SdlSound, TheGameWithSoundStillEndsWhenTerminated) {
+    QProcess game;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("SDL_AUDIODRIVER", "dummy");
+    game.setProcessEnvironment(environment);
+    game.start(QCoreApplication::applicationDirPath() + "/korvel-sudoku");
+    ASSERT_TRUE(game.waitForStarted(5000));
+    // The sound opens within a second of start-up.
+    EXPECT_FALSE(game.waitForFinished(2000));
+    game.terminate();
+    const bool ended = game.waitForFinished(5000);
+    if (!ended) game.kill();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(game.exitStatus(), QProcess::CrashExit) << "ended by the signal";
+}
+
+} // namespace
