@@ -257,21 +257,22 @@ void clsGameIntf::DrawCells(const QRect& area) {
 }
 
 // Only the scan line moves on a board left alone, so the frame is the cached board with
-// the strip under the scan line drawn again: the layer below the cells, the line, and the
-// cells over it. The layers are drawn anew whenever any widget looks different.
+// the strip under the scan line drawn again: the background (the commands and options
+// lie to the left of the board), the line, and the cells over it. The cached board is
+// drawn anew whenever any widget looks different.
 void clsGameIntf::DrawFromLayers() {
     const bool highlight = Switches().HighlightOn != 0;
     if (highlight) DrawHeighlight();
     const std::vector<uint32_t> look = BoardLook();
     if (look != layersLook || !boardLayer) {
-        DrawLayers();
+        DrawBoardLayer();
         layersLook = look;
         if (highlight) DrawHeighlight(); // drawing the cells used up their highlight
     }
     DrawCached(boardLayer, 0, 0);
     const QRect strip(BoardLeft, BoardTop + ScanLineOffset, ScanLineWidth, ScanLineHeight);
     SetClip(strip);
-    DrawCached(baseLayer, 0, 0);
+    DrawBackground(TheGameImages().Background);
     DrawScanLine();
     DrawCells(strip);
     ClearClip();
@@ -279,19 +280,13 @@ void clsGameIntf::DrawFromLayers() {
         cell.ForgetHighlight();
 }
 
-void clsGameIntf::DrawLayers() {
-    const auto drawInto = [](ImageHandle& layer, const auto& draw) {
-        if (!layer) layer = std::make_shared<Picture>(MakeSurface(800, 608));
-        Graphics graphics(layer->Image());
-        SetDrawTarget(graphics);
-        draw();
-        RestoreDrawTarget();
-    };
-    drawInto(baseLayer, [this] { DrawBase(); });
-    drawInto(boardLayer, [this] {
-        DrawCached(baseLayer, 0, 0);
-        DrawCells(QRect());
-    });
+void clsGameIntf::DrawBoardLayer() {
+    if (!boardLayer) boardLayer = std::make_shared<Picture>(MakeSurface(800, 608));
+    Graphics graphics(boardLayer->Image());
+    SetDrawTarget(graphics);
+    DrawBase();
+    DrawCells(QRect());
+    RestoreDrawTarget();
 }
 
 std::vector<uint32_t> clsGameIntf::BoardLook() const {

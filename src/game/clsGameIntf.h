@@ -80,7 +80,7 @@ private:
     void DrawBase();
     void DrawCells(const QRect& area);
     void DrawFromLayers();
-    void DrawLayers();
+    void DrawBoardLayer();
     std::vector<uint32_t> BoardLook() const;
     void DrawScanLine();
     void DrawNumPad();
@@ -131,9 +131,8 @@ private:
     ImageHandle scanDownImage;
     ImageHandle scanUpImage;
 
-    // The board as last drawn without the scan line, and the layer below its cells,
-    // with the widget looks they were drawn with.
-    ImageHandle baseLayer;
+    // The screen as last drawn without the scan line, the pad and the clock, with the
+    // widget looks it was drawn with.
     ImageHandle boardLayer;
     std::vector<uint32_t> layersLook;
 };
