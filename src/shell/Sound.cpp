@@ -8,9 +8,11 @@
 
 namespace {
 
+// Never destroyed: on an exit the toolkit forces, waiting for the sound thread could hang
+// on a device that never finishes opening.
 std::unique_ptr<SoundBackend>& Installed() {
-    static std::unique_ptr<SoundBackend> backend;
-    return backend;
+    static auto* backend = new std::unique_ptr<SoundBackend>();
+    return *backend;
 }
 
 void Send(const std::string& command) {
