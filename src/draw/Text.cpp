@@ -24,18 +24,22 @@ struct TextState {
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignTop;
 const QRectF Unbounded(0, 0, 4000, 4000);
 
+// The game writes line breaks as "\r\n"; Qt breaks lines at "\n".
+QString AsLines(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+
 // Text on a transparent image: over opaque black it blends to what drawing the text there
 // gives, pixel for pixel, since black adds nothing to either.
 QImage RenderText(const QString& text, const QFont& font, const QColor& color) {
     static const QImage surface = MakeSurface(1, 1); // measured at the surface's 96 dpi
-    const QRectF bounds = QFontMetricsF(font, &surface).boundingRect(Unbounded, TextFlags, text);
+    const QRectF bounds =
+        QFontMetricsF(font, &surface).boundingRect(Unbounded, TextFlags, AsLines(text));
     constexpr int Margin = 4;
     QImage image = MakeSurface(static_cast<int>(bounds.right()) + Margin,
                                static_cast<int>(bounds.bottom()) + Margin);
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(color);
-    painter.drawText(Unbounded, TextFlags, text);
+    painter.drawText(Unbounded, TextFlags, AsLines(text));
     return image;
 }
 
@@ -81,17 +85,14 @@ void DrawText(int16_t x, int16_t y, const QString& text) {
     if (!t.CurrentFont || !t.TextBrush || !painter) return;
     painter->setFont(*t.CurrentFont);
     painter->setPen(*t.TextBrush);
-    QString lines = text;
-    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    painter->drawText(Unbounded.translated(x, y), TextFlags, lines);
+    painter->drawText(Unbounded.translated(x, y), TextFlags, AsLines(text));
     if (Recorder()) Recorder()({x, y, text, t.CurrentFont->family(), *t.TextBrush});
 }
 
 void DrawTextOnBlack(int16_t x, int16_t y, const QString& text) {
     TextState& t = Text();
     QPainter* painter = TargetPainter();
-    if (!Drawing().LayerCaches || !t.CurrentFont || !t.TextBrush || !painter ||
-        text.contains(u'\r')) {
+    if (!Drawing().LayerCaches || !t.CurrentFont || !t.TextBrush || !painter) {
         DrawText(x, y, text);
         return;
     }

@@ -36,10 +36,9 @@ void clsHelpsrc::init() {
 // A decoded page is almost 2 MB, so only the one on screen is kept, and none once help
 // is closed.
 void clsHelpsrc::ShowPage(int16_t shown) {
-    for (ImageHandle& loaded : pages)
-        loaded.reset();
+    shownPage.reset();
     page = shown;
-    pages[page] = LoadImage(App().ProgramFolder + "/res/help" + std::to_string(page + 1) + ".png");
+    shownPage = LoadImage(App().ProgramFolder + "/res/help" + std::to_string(page + 1) + ".png");
 }
 
 // The game clock stands still while the player reads.
@@ -55,7 +54,7 @@ void clsHelpsrc::Show() {
 }
 
 void clsHelpsrc::Unshow() {
-    pages[page].reset();
+    shownPage.reset();
     App().CurrentScreen = returnScreen;
     if (returnScreen == GameScreen) Clock().ctimer = true;
 }
@@ -65,7 +64,7 @@ void clsHelpsrc::Draw() {
     Menu().DrawTitle();
     // The pages carry their own transparency, through which the background shows.
     const DrawState& d = Drawing();
-    DrawImagePart(pages[page], 0, 0, d.ScreenWidth, d.ScreenHeight, 0, 0);
+    DrawImagePart(shownPage, 0, 0, d.ScreenWidth, d.ScreenHeight, 0, 0);
     close.Draw();
     back.Draw();
     next.Draw();

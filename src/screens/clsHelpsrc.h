@@ -4,7 +4,6 @@
 #include "shell/Screen.h"
 #include "widgets/clsButton.h"
 
-#include <array>
 #include <cstdint>
 
 // Six help pages over the title screen's background, turned with "Back" and "Next". It
@@ -26,7 +25,7 @@ private:
     clsButton close;
     clsButton back;
     clsButton next;
-    std::array<ImageHandle, 6> pages; // only the page on screen is loaded
+    ImageHandle shownPage; // only the page on screen is loaded
     int16_t page = 0;
     int16_t returnScreen = 0;
 };

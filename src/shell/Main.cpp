@@ -1,5 +1,4 @@
 #include "shell/Main.h"
-#include "shell/MissingFiles.h"
 
 #include "dialogs/clsWaiting.h"
 #include "draw/Drawing.h"
@@ -13,6 +12,7 @@
 #include "shell/AppState.h"
 #include "shell/FileLocations.h"
 #include "shell/Form1.h"
+#include "shell/MissingFiles.h"
 #include "shell/Picture1.h"
 #include "shell/QtPlatform.h"
 #include "shell/Screens.h"
