@@ -218,8 +218,8 @@ void screenMenu::MouseDown(int16_t /*button*/) {
     Draw();
 }
 
-// Loading a saved game is reached from here once it exists; until then its button only
-// answers the click.
+// A game that was loaded goes straight to its board; a cancelled or refused load leaves
+// the title as it was.
 int16_t screenMenu::MouseUp() {
     if (beginGame.MouseUp()) {
         LvlSrc().init();
