@@ -13,7 +13,7 @@
 namespace {
 
 constexpr double FooterGap = 2.0;
-// The footer's gap, its line and a little air: what a wide page must keep under the grid.
+// The footer's gap, its line and a little air: what every page must keep under the grid.
 constexpr double FooterRoom = 2.5;
 
 QFont PageFont(double points, bool bold) {
@@ -61,7 +61,8 @@ void DrawPage(const PageTarget& target, double r) {
     const double width = target.inches.width();
     const double height = target.inches.height();
     const double m = width / 40;
-    // A wide page gives the grid only the height the footer leaves free.
+    // The grid takes the page's width, or on a wide or short page only the height the
+    // footer leaves free.
     const double S = std::min(width - 2 * m, height - 2 * m - FooterRoom);
     const double c = S / 9;
     const double thick = r == 1.0 ? 10 : 2;
