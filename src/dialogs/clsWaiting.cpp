@@ -2,6 +2,7 @@
 
 #include "dialogs/clsStage.h"
 #include "draw/Drawing.h"
+#include "draw/FrameScope.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
 #include "engine/GameSettings.h"
@@ -80,7 +81,8 @@ void clsWaiting::SetProgress(int16_t percent) {
 }
 
 void clsWaiting::Draw() {
-    Menu().BackRedraw(2);
+    FrameScope frame;
+    Menu().BackRedraw(2, this, {static_cast<uint32_t>(progress)});
     SetFont(QStringLiteral("Arial"), 12, FontBold);
     SetTextColor(255, 255, 255, 255);
     DrawText(280, 180, QStringLiteral("Loading ...%1%").arg(progress));

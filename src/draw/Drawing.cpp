@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QLinearGradient>
+#include <cstring>
 
 namespace {
 
@@ -63,6 +64,7 @@ void StartDrawing(int width, int height) {
     d.speedGraphics.reset(); // a painter must end before its surface is replaced
     d.SpeedBuffer = MakeSurface(width, height);
     d.shown = ShownFrame{};
+    d.plan = FramePlan{};
     d.speedGraphics = std::make_unique<Graphics>(d.SpeedBuffer);
     d.TargetGraphics = d.speedGraphics.get();
     d.savedTarget = nullptr;
@@ -76,6 +78,7 @@ void StopDrawing() {
     d.TargetGraphics = nullptr;
     d.savedTarget = nullptr;
     d.speedGraphics.reset();
+    d.plan = FramePlan{};
     d.started = false;
 }
 
@@ -83,16 +86,93 @@ void SetPresenter(std::function<void(const QImage&, const QRegion&)> presenter) 
     Drawing().presenter = std::move(presenter);
 }
 
+namespace {
+
+QPainter* SurfacePainter() {
+    DrawState& d = Drawing();
+    return d.speedGraphics ? &d.speedGraphics->Painter() : nullptr;
+}
+
+// Qt 6.4 fills through a clip region set after clipping was turned off as if there were
+// no clip, unless clipping is turned on first.
+void ClipTo(QPainter& painter, const QRegion& area, Qt::ClipOperation operation) {
+    painter.setClipping(true);
+    painter.setClipRegion(area, operation);
+}
+
+void EndLimit(FramePlan& plan) {
+    if (!plan.limited) return;
+    plan.limited = false;
+    if (QPainter* painter = SurfacePainter()) painter->setClipping(false);
+}
+
+} // namespace
+
 void PresentBuffer() {
     DrawState& d = Drawing();
-    if (!d.presenter || !d.started) return;
-    const QRegion changed = d.shown.Update(d.SpeedBuffer);
+    FramePlan& plan = d.plan;
+    EndLimit(plan);
+    if (!d.presenter || !d.started) {
+        plan.wholeDamage = true;
+        return;
+    }
+    const QRegion changed = plan.wholeDamage ? d.shown.Update(d.SpeedBuffer)
+                                             : d.shown.Update(d.SpeedBuffer, plan.damage);
+    plan.wholeDamage = false;
+    plan.damage = QRegion();
     if (!changed.isEmpty()) d.presenter(d.SpeedBuffer, changed);
 }
 
+bool ResumeFrame(const void* owner, std::vector<uint32_t> look, const QRegion& moved) {
+    DrawState& d = Drawing();
+    FramePlan& plan = d.plan;
+    look.insert(look.end(), plan.overlayLook.begin(), plan.overlayLook.end());
+    plan.overlayLook.clear();
+    const bool resumes =
+        d.LayerCaches && owner != nullptr && plan.owner == owner && plan.look == look;
+    plan.owner = owner;
+    plan.look = std::move(look);
+    if (!resumes) {
+        EndLimit(plan);
+        plan.wholeDamage = true;
+        return false;
+    }
+    plan.limited = true;
+    plan.area = moved;
+    plan.damage += moved;
+    if (QPainter* painter = SurfacePainter()) ClipTo(*painter, moved, Qt::ReplaceClip);
+    return true;
+}
+
+void AddOverlayLook(std::initializer_list<uint32_t> look) {
+    std::vector<uint32_t>& overlay = Drawing().plan.overlayLook;
+    overlay.insert(overlay.end(), look.begin(), look.end());
+}
+
+void InvalidateFrame() {
+    FramePlan& plan = Drawing().plan;
+    plan.owner = nullptr;
+    plan.look.clear();
+    plan.wholeDamage = true;
+    EndLimit(plan);
+}
+
+// Drawing on the surface outside a planned frame may change any of it.
 QPainter* TargetPainter() {
-    Graphics* target = Drawing().TargetGraphics;
-    return target ? &target->Painter() : nullptr;
+    DrawState& d = Drawing();
+    Graphics* target = d.TargetGraphics;
+    if (!target) return nullptr;
+    if (target == d.speedGraphics.get() && d.plan.scopes == 0) InvalidateFrame();
+    return &target->Painter();
+}
+
+QPainter* PainterFor(const QRect& bounds) {
+    QPainter* painter = TargetPainter();
+    const DrawState& d = Drawing();
+    if (painter && d.plan.limited && d.TargetGraphics == d.speedGraphics.get() &&
+        !d.plan.area.intersects(bounds))
+        return nullptr;
+    return painter;
 }
 
 void SetDrawTarget(Graphics& graphics) {
@@ -107,11 +187,23 @@ void RestoreDrawTarget() {
 }
 
 void SetClip(const QRect& area) {
-    if (QPainter* painter = TargetPainter()) painter->setClipRect(area);
+    QPainter* painter = TargetPainter();
+    if (!painter) return;
+    painter->setClipRect(area);
+    const DrawState& d = Drawing();
+    if (d.plan.limited && painter == SurfacePainter())
+        ClipTo(*painter, d.plan.area, Qt::IntersectClip);
 }
 
 void ClearClip() {
-    if (QPainter* painter = TargetPainter()) painter->setClipping(false);
+    QPainter* painter = TargetPainter();
+    if (!painter) return;
+    const DrawState& d = Drawing();
+    if (d.plan.limited && painter == SurfacePainter()) {
+        ClipTo(*painter, d.plan.area, Qt::ReplaceClip);
+    } else {
+        painter->setClipping(false);
+    }
 }
 
 std::unique_ptr<Graphics> GetImageGraphics(const ImageHandle& image) {
@@ -130,17 +222,48 @@ ImageHandle LoadImage(const std::string& path) { return LoadFile(path); }
 ImageHandle LoadCachedImage(const std::string& path) { return LoadFile(path); }
 
 void DrawCached(const ImageHandle& image, int x, int y, Graphics* graphics) {
-    QPainter* painter = graphics ? &graphics->Painter() : TargetPainter();
-    if (!image || !painter) return;
+    if (!image) return;
+    QPainter* painter =
+        graphics ? &graphics->Painter() : PainterFor(QRect(QPoint(x, y), image->Image().size()));
+    if (painter) painter->drawImage(x, y, image->Image());
+}
+
+void DrawOpaque(const ImageHandle& image, int x, int y) {
+    if (!image) return;
+    const QImage& source = image->Image();
+    const QRect bounds(QPoint(x, y), source.size());
+    QPainter* painter = PainterFor(bounds);
+    if (!painter) return;
+    DrawState& d = Drawing();
+    // The painter copies through a clip of many rectangles as slowly as through none. The
+    // rows are written where the surface's painter writes: a writable scan line would
+    // detach the surface from it while anyone holds a copy.
+    if (d.plan.limited && painter == SurfacePainter() &&
+        source.format() == d.SpeedBuffer.format()) {
+        const int bytesPerPixel = source.depth() / 8;
+        for (const QRect& part : d.plan.area) {
+            const QRect copied = part.intersected(bounds).intersected(d.SpeedBuffer.rect());
+            const auto bytes = static_cast<size_t>(copied.width() * bytesPerPixel);
+            for (int row = copied.top(); row <= copied.bottom(); ++row)
+                std::memcpy(const_cast<uchar*>(d.SpeedBuffer.constScanLine(row)) +
+                                copied.left() * bytesPerPixel,
+                            source.constScanLine(row - y) + (copied.left() - x) * bytesPerPixel,
+                            bytes);
+        }
+        return;
+    }
+    painter->setCompositionMode(QPainter::CompositionMode_Source);
     painter->drawImage(x, y, image->Image());
+    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void DrawBackground(const ImageHandle& image) { DrawCached(image, 0, 0); }
 
 void DrawImagePart(const ImageHandle& image, int x, int y, int w, int h, int srcX, int srcY,
                    float opacity, std::optional<Color> colorKey) {
-    QPainter* painter = TargetPainter();
-    if (!image || !painter) return;
+    if (!image) return;
+    QPainter* painter = PainterFor(QRect(x, y, w, h));
+    if (!painter) return;
     const QImage& source = colorKey ? image->Keyed(*colorKey) : image->Image();
     const qreal previous = painter->opacity();
     painter->setOpacity(opacity);

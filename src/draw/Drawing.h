@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/Color.h"
+#include "draw/FramePlan.h"
 #include "draw/Graphics.h"
 #include "draw/Picture.h"
 #include "draw/Rect.h"
@@ -27,6 +28,7 @@ struct DrawState {
     Graphics* savedTarget = nullptr;
     std::function<void(const QImage&, const QRegion&)> presenter;
     ShownFrame shown;
+    FramePlan plan;
     std::function<void(const std::string&)> missingFile;
 
     // Index 0 the green palette, 1 the white one.
@@ -61,10 +63,14 @@ void PresentBuffer();
 // The painter of the current target; none once the drawing layer is shut down, and every
 // drawing operation then does nothing.
 QPainter* TargetPainter();
+// The same, or none when what is about to be drawn inside bounds would fall wholly outside
+// the part of a resumed frame that moved: it is already on the surface.
+QPainter* PainterFor(const QRect& bounds);
 // One saved slot, not a stack: calls must not be nested.
 void SetDrawTarget(Graphics& graphics);
 void RestoreDrawTarget();
-// Keeps drawing on the current target inside one rectangle until ClearClip.
+// Keeps drawing on the current target inside one rectangle until ClearClip (and inside
+// the part of a resumed frame that moved).
 void SetClip(const QRect& area);
 void ClearClip();
 std::unique_ptr<Graphics> GetImageGraphics(const ImageHandle& image);
@@ -77,6 +83,9 @@ ImageHandle LoadCachedImage(const std::string& path);
 
 void DrawCached(const ImageHandle& image, int x, int y, Graphics* graphics = nullptr);
 void DrawBackground(const ImageHandle& image);
+// For an image without transparency: copied, which gives what blending it gives, sooner.
+// Only the frame's own clip applies, not one from SetClip.
+void DrawOpaque(const ImageHandle& image, int x, int y);
 void DrawImagePart(const ImageHandle& image, int x, int y, int w, int h, int srcX, int srcY,
                    float opacity = 1.0f, std::optional<Color> colorKey = std::nullopt);
 // The same, with the destination as a rectangle and the source as its top-left point.

@@ -42,11 +42,13 @@ QBrush MakePanelBrush(int32_t top, int32_t bottom) {
 }
 
 void FillRectWith(int32_t x, int32_t y, int16_t w, int16_t h, const QBrush& brush) {
-    if (QPainter* painter = TargetPainter()) painter->fillRect(QRect(x, y, w, h), brush);
+    if (QPainter* painter = PainterFor(QRect(x, y, w, h)))
+        painter->fillRect(QRect(x, y, w, h), brush);
 }
 
 void FillRectBlack(int16_t x, int16_t y, int16_t w, int16_t h) {
-    if (QPainter* painter = TargetPainter()) painter->fillRect(QRect(x, y, w, h), Qt::black);
+    if (QPainter* painter = PainterFor(QRect(x, y, w, h)))
+        painter->fillRect(QRect(x, y, w, h), Qt::black);
 }
 
 void DrawRectOutline(int32_t x, int32_t y, int16_t w, int16_t h, Color color, int16_t width) {

@@ -11,40 +11,75 @@ namespace {
 constexpr int TileWidth = 32;
 constexpr int TileHeight = 8;
 
+// The tiles of each band of tile rows that meet the area, in order.
+std::vector<std::vector<int>> TilesMeeting(const QRegion& area, const QSize& size) {
+    const int tiles = (size.width() + TileWidth - 1) / TileWidth;
+    const int bands = (size.height() + TileHeight - 1) / TileHeight;
+    std::vector<uint8_t> meets(static_cast<size_t>(tiles * bands));
+    for (const QRect& part : area) {
+        const QRect inside = part.intersected(QRect(QPoint(0, 0), size));
+        if (inside.isEmpty()) continue;
+        for (int band = inside.top() / TileHeight; band <= inside.bottom() / TileHeight; ++band) {
+            for (int t = inside.left() / TileWidth; t <= inside.right() / TileWidth; ++t)
+                meets[static_cast<size_t>(band * tiles + t)] = 1;
+        }
+    }
+    std::vector<std::vector<int>> lists(static_cast<size_t>(bands));
+    for (int band = 0; band < bands; ++band) {
+        for (int t = 0; t < tiles; ++t) {
+            if (meets[static_cast<size_t>(band * tiles + t)])
+                lists[static_cast<size_t>(band)].push_back(t);
+        }
+    }
+    return lists;
+}
+
 } // namespace
 
-QRegion ShownFrame::Update(const QImage& frame) {
+QRegion ShownFrame::Update(const QImage& frame) { return Update(frame, QRegion(frame.rect())); }
+
+QRegion ShownFrame::Update(const QImage& frame, const QRegion& area) {
     if (shown.size() != frame.size() || shown.format() != frame.format()) {
         shown = frame.copy();
         return QRegion(frame.rect());
     }
+    const std::vector<std::vector<int>> meets = TilesMeeting(area, frame.size());
     // Changed tiles next to each other in a band are joined, which also keeps the rectangles
     // in the banded order a region is built from. Whole rows are compared first: most of a
-    // frame is the same as the last.
+    // frame is the same as the last. A band that the area only touches compares just the
+    // tiles it meets.
     std::vector<QRect> changed;
     const int bytesPerPixel = frame.depth() / 8;
     const auto rowBytes = static_cast<size_t>(frame.width() * bytesPerPixel);
-    const auto tileBytes = static_cast<size_t>(TileWidth * bytesPerPixel);
     const int tiles = (frame.width() + TileWidth - 1) / TileWidth;
-    std::vector<bool> dirty(static_cast<size_t>(tiles));
+    std::vector<int> rows;
+    std::vector<int> dirty;
     for (int top = 0; top < frame.height(); top += TileHeight) {
+        const std::vector<int>& candidates = meets[static_cast<size_t>(top / TileHeight)];
+        if (candidates.empty()) continue;
+        const bool wholeBand = static_cast<int>(candidates.size()) == tiles;
         const int bottom = std::min(top + TileHeight, frame.height());
-        std::fill(dirty.begin(), dirty.end(), false);
-        bool any = false;
+        rows.clear();
         for (int y = top; y < bottom; ++y) {
-            const uchar* now = frame.constScanLine(y);
-            const uchar* was = shown.constScanLine(y);
-            if (std::memcmp(now, was, rowBytes) == 0) continue;
-            any = true;
-            for (size_t t = 0; t < dirty.size(); ++t) {
-                const size_t offset = t * tileBytes;
-                dirty[t] = dirty[t] || std::memcmp(now + offset, was + offset,
-                                                   std::min(tileBytes, rowBytes - offset)) != 0;
+            if (!wholeBand ||
+                std::memcmp(frame.constScanLine(y), shown.constScanLine(y), rowBytes) != 0)
+                rows.push_back(y);
+        }
+        dirty.clear();
+        for (int t : candidates) {
+            const int left = t * TileWidth;
+            const auto offset = static_cast<size_t>(left * bytesPerPixel);
+            const auto bytes =
+                static_cast<size_t>(std::min(TileWidth, frame.width() - left) * bytesPerPixel);
+            for (int y : rows) {
+                if (std::memcmp(frame.constScanLine(y) + offset, shown.constScanLine(y) + offset,
+                                bytes) != 0) {
+                    dirty.push_back(t);
+                    break;
+                }
             }
         }
-        if (!any) continue;
-        for (int t = 0; t < tiles; ++t) {
-            if (!dirty[static_cast<size_t>(t)]) continue;
+        for (int t : dirty) {
             const int left = t * TileWidth;
             const int width = std::min(TileWidth, frame.width() - left);
             const auto offset = static_cast<size_t>(left * bytesPerPixel);

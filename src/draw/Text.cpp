@@ -19,6 +19,7 @@ struct TextState {
     // Screens select the same few fonts every frame; each is looked up once.
     std::map<std::tuple<QString, float, int32_t>, std::optional<QFont>> resolved;
     std::map<std::tuple<QString, const QFont*, QRgb>, QImage> rendered;
+    std::map<std::pair<QString, const QFont*>, QRect> bounds;
 };
 
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignTop;
@@ -79,14 +80,33 @@ void SetTextColor(int blue, int green, int red, int alpha) {
     Text().TextBrush = QColor(red, green, blue, alpha);
 }
 
+namespace {
+
+// Where a text drawn at the origin can leave ink, with a pixel to spare for smoothing.
+QRect TextBounds(const QString& text, const QFont& font) {
+    TextState& t = Text();
+    const auto key = std::make_pair(text, &font);
+    auto found = t.bounds.find(key);
+    if (found == t.bounds.end()) {
+        static const QImage surface = MakeSurface(1, 1);
+        const QRectF inked =
+            QFontMetricsF(font, &surface).boundingRect(Unbounded, TextFlags, AsLines(text));
+        found = t.bounds.emplace(key, inked.toAlignedRect().adjusted(-2, -2, 2, 2)).first;
+    }
+    return found->second;
+}
+
+} // namespace
+
 void DrawText(int16_t x, int16_t y, const QString& text) {
     const TextState& t = Text();
-    QPainter* painter = TargetPainter();
-    if (!t.CurrentFont || !t.TextBrush || !painter) return;
+    if (!t.CurrentFont || !t.TextBrush || !TargetPainter()) return;
+    if (Recorder()) Recorder()({x, y, text, t.CurrentFont->family(), *t.TextBrush});
+    QPainter* painter = PainterFor(TextBounds(text, *t.CurrentFont).translated(x, y));
+    if (!painter) return;
     painter->setFont(*t.CurrentFont);
     painter->setPen(*t.TextBrush);
     painter->drawText(Unbounded.translated(x, y), TextFlags, AsLines(text));
-    if (Recorder()) Recorder()({x, y, text, t.CurrentFont->family(), *t.TextBrush});
 }
 
 void DrawTextOnBlack(int16_t x, int16_t y, const QString& text) {

@@ -1,6 +1,7 @@
 #include "screens/clsHelpsrc.h"
 
 #include "draw/Drawing.h"
+#include "draw/FrameScope.h"
 #include "screens/screenMenu.h"
 #include "shell/AppState.h"
 #include "shell/GameClock.h"
@@ -60,7 +61,10 @@ void clsHelpsrc::Unshow() {
 }
 
 void clsHelpsrc::Draw() {
-    Menu().BackRedraw(2);
+    FrameScope frame;
+    Menu().BackRedraw(2, this,
+                      {static_cast<uint32_t>(page), close.Look(), back.Look(), next.Look()},
+                      screenMenu::TitleArea());
     Menu().DrawTitle();
     // The pages carry their own transparency, through which the background shows.
     const DrawState& d = Drawing();

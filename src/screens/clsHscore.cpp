@@ -1,6 +1,7 @@
 #include "screens/clsHscore.h"
 
 #include "draw/Drawing.h"
+#include "draw/FrameScope.h"
 #include "draw/Rect.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
@@ -47,7 +48,8 @@ void clsHscore::init() {
 }
 
 void clsHscore::Draw() {
-    Menu().BackRedraw(2);
+    FrameScope frame;
+    Menu().BackRedraw(2, this, {static_cast<uint32_t>(selectedTab), close.Look()});
     FillRectWith(110, 60, 160, 40, selectedTab == ChallengeTab ? bright : dim);
     FillRectWith(270, 60, 160, 40, selectedTab == TrainingTab ? bright : dim);
     SetFont(QStringLiteral("Arial Black"), 12, FontRegular);

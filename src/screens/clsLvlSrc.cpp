@@ -1,6 +1,7 @@
 #include "screens/clsLvlSrc.h"
 
 #include "dialogs/clsWaiting.h"
+#include "draw/FrameScope.h"
 #include "engine/GameSettings.h"
 #include "screens/screenMenu.h"
 #include "shell/GameClock.h"
@@ -46,7 +47,10 @@ void clsLvlSrc::init() {
 }
 
 void clsLvlSrc::Draw() {
-    Menu().BackRedraw(2);
+    FrameScope frame;
+    Menu().BackRedraw(2, this,
+                      {easy.Look(), normal.Look(), hard.Look(), challenge.Look(), training.Look(),
+                       regular.Look(), nonomino.Look(), ok.Look()});
     level.drawFrame(QStringLiteral("Level"), 100, 70, 600, 80);
     mode.drawFrame(QStringLiteral("Mode"), 100, 170, 600, 80);
     easy.Draw();

@@ -2,6 +2,7 @@
 
 #include "dialogs/clsWaiting.h"
 #include "draw/Drawing.h"
+#include "draw/FrameScope.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
 #include "engine/Random.h"
@@ -14,6 +15,9 @@
 #include "shell/ScreenId.h"
 #include "shell/Screens.h"
 #include "shell/Sound.h"
+
+#include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -30,6 +34,13 @@ constexpr int KeepActive = 20;
 
 constexpr int ShineStep = 16;
 constexpr int ShineEnd = 330;
+constexpr int TitleLeft = 200;
+constexpr int TitleTop = 40;
+constexpr int TitleHeight = 55;
+constexpr int TitleWidth = 352; // the title and the light past its end
+
+// A rendered glyph reaches this far below its row.
+constexpr int GlyphOverhang = 6;
 
 int RandomInt(int range) { return static_cast<int>(Rnd() * range); }
 
@@ -88,9 +99,11 @@ void screenMenu::reset() {
     SetDrawTarget(*layerGraphics);
     FillRectBlack(0, 0, LayerWidth, LayerHeight);
     RestoreDrawTarget();
+    movedEverywhere = true;
 }
 
-void screenMenu::BackRedraw(int16_t mode) {
+void screenMenu::BackRedraw(int16_t mode, const void* owner, std::vector<uint32_t> look,
+                            const QRegion& alsoMoving) {
     if (!layerGraphics) return;
     SetDrawTarget(*layerGraphics);
     SpawnColumn();
@@ -101,7 +114,45 @@ void screenMenu::BackRedraw(int16_t mode) {
         if (column.active && column.row < column.length) AdvanceColumn(column, i);
     }
     RestoreDrawTarget();
-    DrawCached(layer, 0, 0);
+    // A cleared layer changed everywhere.
+    if (movedEverywhere) InvalidateFrame();
+    ResumeFrame(owner, std::move(look), TakeMoved().united(alsoMoving));
+    DrawOpaque(layer, 0, 0);
+}
+
+QRect screenMenu::TitleArea() { return {TitleLeft, TitleTop, TitleWidth, TitleHeight}; }
+
+void screenMenu::Moved(int x, int top, int rows) {
+    const int last = std::min((top + rows * RowHeight + GlyphOverhang - 1) / RowHeight,
+                              static_cast<int>(movedColumns.size()) - 1);
+    for (int row = top / RowHeight; row <= last; ++row)
+        movedColumns[static_cast<size_t>(row)] |= uint64_t{1} << (x / ColumnWidth);
+}
+
+// Rows that moved alike make one band of the region, each run of columns one rectangle
+// in it, which is the form a region is built from without sorting.
+QRegion screenMenu::TakeMoved() {
+    std::vector<QRect> parts;
+    for (size_t row = 0; row < movedColumns.size();) {
+        const uint64_t columnsMoved = movedColumns[row];
+        size_t end = row + 1;
+        while (end < movedColumns.size() && movedColumns[end] == columnsMoved)
+            ++end;
+        const int top = static_cast<int>(row) * RowHeight;
+        const int height = std::min(static_cast<int>(end) * RowHeight, LayerHeight) - top;
+        for (uint64_t rest = columnsMoved; rest != 0;) {
+            const int first = std::countr_zero(rest);
+            const int run = std::countr_one(rest >> first);
+            parts.emplace_back(first * ColumnWidth, top, run * ColumnWidth, height);
+            rest &= run == 64 ? 0 : ~(((uint64_t{1} << run) - 1) << first);
+        }
+        row = end;
+    }
+    movedColumns.fill(0);
+    QRegion region;
+    region.setRects(parts.data(), static_cast<int>(parts.size()));
+    movedEverywhere = false;
+    return region;
 }
 
 // At most one new column every second frame, and none while the screen is full.
@@ -118,6 +169,7 @@ void screenMenu::SpawnColumn() {
     SetFont(QStringLiteral("Arial"), 10.0f - 2.5f * static_cast<float>(column.layer), FontRegular);
     SetTextColor(255, 255, 255, 255);
     DrawTextOnBlack(static_cast<int16_t>(ColumnWidth * c), 0, QChar(column.glyphs[0].code));
+    Moved(ColumnWidth * c, 0, 1);
     spawnGate = false;
     activeCount += 1;
     column.row = 1;
@@ -136,6 +188,7 @@ void screenMenu::AdvanceColumn(RainColumn& column, int index) {
         SetTextColor(0, last.brightness, 0, 255);
         DrawText(static_cast<int16_t>(x), static_cast<int16_t>(RowHeight * column.row - RowHeight),
                  QChar(last.code));
+        Moved(x, RowHeight * column.row - RowHeight, 1);
         column.erasing = true;
         column.row = 0;
     }
@@ -155,12 +208,14 @@ void screenMenu::GrowColumn(RainColumn& column, int x) {
     SetTextColor(0, trail.brightness, 0, 255);
     DrawTextOnBlack(static_cast<int16_t>(x), static_cast<int16_t>(y - RowHeight),
                     QChar(trail.code));
+    Moved(x, y - RowHeight, 2);
     column.row += 1;
 }
 
 void screenMenu::EraseColumn(RainColumn& column, int x) {
     FillRectBlack(static_cast<int16_t>(x), static_cast<int16_t>(RowHeight * column.row),
                   ColumnWidth, RowHeight);
+    Moved(x, RowHeight * column.row, 1);
     column.row += 1;
     if (column.row != column.length) return;
     column.active = false;
@@ -178,14 +233,18 @@ void screenMenu::SelectRowFont(int16_t layerNo) {
 }
 
 void screenMenu::DrawTitle() {
-    DrawCached(title, 200, 40);
-    DrawImagePart(titleLit, 200 + shineOffset, 40, ShineStep, 55, shineOffset, 0);
+    DrawCached(title, TitleLeft, TitleTop);
+    DrawImagePart(titleLit, TitleLeft + shineOffset, TitleTop, ShineStep, TitleHeight, shineOffset,
+                  0);
     shineOffset += ShineStep;
     if (shineOffset > ShineEnd) shineOffset = 0;
 }
 
 void screenMenu::Draw() {
-    BackRedraw(2);
+    FrameScope frame;
+    BackRedraw(2, this,
+               {beginGame.Look(), help.Look(), loadGame.Look(), records.Look(), exitGame.Look()},
+               TitleArea());
     DrawTitle();
     beginGame.Draw();
     loadGame.Draw();

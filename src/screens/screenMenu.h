@@ -5,6 +5,8 @@
 #include "shell/Screen.h"
 #include "widgets/clsButton.h"
 
+#include <QRect>
+#include <QRegion>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -20,9 +22,15 @@ public:
     void DrawTitle();
     void Draw() override;
     void MouseMove(int16_t X, int16_t Y) override;
-    // Advances the falling digits one frame and draws them. Mode 2 moves every column; any
-    // other mode holds the columns past 20 whose parity equals it. Every screen passes 2.
-    void BackRedraw(int16_t mode);
+    // Advances the falling digits one frame and draws them as the backdrop of owner's
+    // frame: whole when owner looked different last frame, else only where digits moved
+    // and over alsoMoving, with the rest of the frame kept inside that too. Mode 2 moves
+    // every column; any other mode holds the columns past 20 whose parity equals it.
+    // Every screen passes 2. Called inside a FrameScope that covers the owner's drawing.
+    void BackRedraw(int16_t mode, const void* owner, std::vector<uint32_t> look,
+                    const QRegion& alsoMoving = QRegion());
+    // Where the title and its moving light lie.
+    static QRect TitleArea();
     void MouseDown(int16_t button) override;
     int16_t MouseUp() override;
 
@@ -49,12 +57,18 @@ private:
     void GrowColumn(RainColumn& column, int x);
     void EraseColumn(RainColumn& column, int x);
     void SelectRowFont(int16_t layer);
+    // Marks rows of a column as drawn since the last frame.
+    void Moved(int x, int top, int rows);
+    QRegion TakeMoved();
     void DrawVersion();
 
     std::array<RainColumn, 80> columns;
     int activeCount = 0;
     bool spawnGate = true;
     int16_t fontLayer = 0; // layer whose font is selected in the current frame
+    // For each row of the layer, the columns that drew over it since the last frame.
+    std::array<uint64_t, 34> movedColumns{};
+    bool movedEverywhere = true;
 
     ImageHandle layer;
     std::unique_ptr<Graphics> layerGraphics;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QRegion>
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+// What the surface holds and what the frame being drawn may change. A screen that knows
+// what moved since its last frame draws only that part; any other drawing on the surface
+// counts as changing all of it.
+struct FramePlan {
+    // Who drew the surface last and how everything that does not move looked then; an
+    // empty owner means nobody knows.
+    const void* owner = nullptr;
+    std::vector<uint32_t> look;
+    // Open frame scopes: drawing inside one belongs to a planned frame.
+    int scopes = 0;
+    // Added by an overlay to the look of the frame it is drawn in.
+    std::vector<uint32_t> overlayLook;
+    // Set from a resumed frame until it is shown: drawing on the surface stays inside area.
+    bool limited = false;
+    QRegion area;
+    // What to compare with the shown frame: everything, or only the damage.
+    bool wholeDamage = true;
+    QRegion damage;
+};
+
+// Called inside a frame scope. True when the surface still shows owner's last frame drawn
+// with this look (and the overlay's): until the frame is shown, drawing on the surface
+// then stays inside moved, and only moved is compared and shown. Otherwise the caller
+// draws the whole frame. Never true with the layer caches off, so tests can draw every
+// frame both ways.
+bool ResumeFrame(const void* owner, std::vector<uint32_t> look, const QRegion& moved);
+
+// An overlay drawn over another screen's frame (a dialog over the board) tells how it
+// looks before that screen resumes its frame, so that a change of the overlay draws the
+// frame whole.
+void AddOverlayLook(std::initializer_list<uint32_t> look);
+
+// The surface no longer shows a known frame: the whole of it is compared when shown, and
+// the next frame is drawn whole.
+void InvalidateFrame();
