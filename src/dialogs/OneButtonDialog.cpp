@@ -1,5 +1,7 @@
 #include "dialogs/OneButtonDialog.h"
 
+#include "draw/FramePlan.h"
+#include "draw/FrameScope.h"
 #include "draw/Text.h"
 
 OneButtonDialog::OneButtonDialog(const OverlayPanel& panel, const QString& caption,
@@ -15,7 +17,10 @@ bool OneButtonDialog::Open(ScreenId dialog) {
     return true;
 }
 
+// The dialog is part of the board's frame, which it draws first.
 void OneButtonDialog::Draw() {
+    FrameScope frame;
+    AddOverlayLook({panel.Step(), button.Look(), ContentsLook()});
     if (!panel.Draw()) return;
     button.Draw();
     SetFont(QStringLiteral("Arial Black"), 12, FontRegular);

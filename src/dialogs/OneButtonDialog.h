@@ -26,6 +26,8 @@ protected:
     bool Open(ScreenId dialog);
     // Drawn once the panel is fully open, with the dialogs' white "Arial Black" selected.
     virtual void DrawContents() = 0;
+    // Whatever changes how the contents look while the dialog is open.
+    virtual uint32_t ContentsLook() const { return 0; }
     virtual void Clicked() = 0;
 
 private:

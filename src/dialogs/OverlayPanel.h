@@ -23,6 +23,8 @@ public:
     bool Draw();
 
     Color FrameColor() const { return frameColor; }
+    // How far the opening has gone; it stands at full size from step 3 on.
+    uint8_t Step() const { return step; }
     // The rectangle covered by the last drawing.
     Rect Drawn() const { return drawn; }
 

@@ -1,5 +1,7 @@
 #include "dialogs/clsConfirmDialog.h"
 
+#include "draw/FramePlan.h"
+#include "draw/FrameScope.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
 #include "shell/AppState.h"
@@ -30,7 +32,10 @@ int32_t clsConfirmDialog::NextTicket() {
     return lastTicket;
 }
 
+// The dialog is part of the board's frame, which it draws first.
 void clsConfirmDialog::Draw() {
+    FrameScope frame;
+    AddOverlayLook({panel.Step(), first.Look(), second.Look(), twoButtons});
     if (!panel.Draw()) return;
     DrawLine(panel.FrameColor(), 1, 250, 240, 605, 240);
     first.Draw();

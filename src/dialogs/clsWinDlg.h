@@ -14,6 +14,7 @@ public:
 
 private:
     void DrawContents() override;
+    uint32_t ContentsLook() const override { return CAI; }
     void Clicked() override;
 
     ImageHandle credits;

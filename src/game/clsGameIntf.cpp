@@ -3,6 +3,7 @@
 #include "dialogs/clsConfirmDialog.h"
 #include "dialogs/clsGameOver.h"
 #include "draw/Drawing.h"
+#include "draw/FrameScope.h"
 #include "draw/GameImages.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
@@ -217,6 +218,7 @@ void clsGameIntf::PrerenderBoard() {
 void clsGameIntf::Reload() { FinishIfComplete(); }
 
 void clsGameIntf::Draw() {
+    FrameScope frame;
     if (Drawing().LayerCaches) {
         DrawFromLayers();
     } else {
@@ -259,7 +261,8 @@ void clsGameIntf::DrawCells(const QRect& area) {
 // Only the scan line moves on a board left alone, so the frame is the cached board with
 // the strip under the scan line drawn again: the background (the commands and options
 // lie to the left of the board), the line, and the cells over it. The cached board is
-// drawn anew whenever any widget looks different.
+// drawn anew whenever any widget looks different. While nothing else changes, only the
+// strips where the line was and is are drawn.
 void clsGameIntf::DrawFromLayers() {
     const bool highlight = Switches().HighlightOn != 0;
     if (highlight) DrawHeighlight();
@@ -269,8 +272,10 @@ void clsGameIntf::DrawFromLayers() {
         layersLook = look;
         if (highlight) DrawHeighlight(); // drawing the cells used up their highlight
     }
-    DrawCached(boardLayer, 0, 0);
     const QRect strip(BoardLeft, BoardTop + ScanLineOffset, ScanLineWidth, ScanLineHeight);
+    ResumeFrame(this, FrameLook(), QRegion(strip).united(drawnStrip));
+    drawnStrip = strip;
+    DrawOpaque(boardLayer, 0, 0);
     SetClip(strip);
     DrawBackground(TheGameImages().Background);
     DrawScanLine();
@@ -298,6 +303,21 @@ std::vector<uint32_t> clsGameIntf::BoardLook() const {
         look.push_back(radio.Look());
     for (const clsMyBtn& cell : cells)
         look.push_back(cell.Look());
+    return look;
+}
+
+// Everything a frame draws besides the cached board and the scan line, and the screen it
+// is drawn for: a dialog over the board draws a frame of its own.
+std::vector<uint32_t> clsGameIntf::FrameLook() const {
+    std::vector<uint32_t> look = layersLook;
+    look.insert(look.end(),
+                {static_cast<uint32_t>(App().CurrentScreen), PadVisible,
+                 static_cast<uint32_t>(SelectedCell), Switches().PadAssist,
+                 static_cast<uint32_t>(HintsLeft), pencil.Chked,
+                 static_cast<uint32_t>(pencil.State()), Settings().TrainingMode,
+                 static_cast<uint32_t>(TC), static_cast<uint32_t>(qHash(clock.Text()))});
+    for (const clsNBtn& button : pad)
+        look.push_back(static_cast<uint32_t>(button.States));
     return look;
 }
 

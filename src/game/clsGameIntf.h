@@ -82,6 +82,7 @@ private:
     void DrawFromLayers();
     void DrawBoardLayer();
     std::vector<uint32_t> BoardLook() const;
+    std::vector<uint32_t> FrameLook() const;
     void DrawScanLine();
     void DrawNumPad();
     void DrawHeighlight();
@@ -135,4 +136,6 @@ private:
     // widget looks it was drawn with.
     ImageHandle boardLayer;
     std::vector<uint32_t> layersLook;
+    // Where the scan line's strip was drawn in the last frame.
+    QRect drawnStrip;
 };

@@ -8,6 +8,7 @@ class clsNumber {
 public:
     void SetLocation(int16_t m_Left, int16_t m_top);
     void Settimer(const QString& mtxt) { text = mtxt; }
+    const QString& Text() const { return text; }
     void Draw();
 
 private:

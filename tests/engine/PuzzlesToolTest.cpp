@@ -146,8 +146,7 @@ TEST(PuzzlesToolTest, ALineTooLongToBeAPuzzleIsRefusedByNumberAndReadingGoesOn) 
     const std::string huge(4'000'000, '1');
     // The longest line a puzzle can have still passes.
     const std::string longest = empty + " " + Flatten(sudoku_checks::BoxLayout());
-    const ToolRun run =
-        RunTool("--solve", longest + "\n" + huge + "\n" + empty + "\r\n" + huge);
+    const ToolRun run = RunTool("--solve", longest + "\n" + huge + "\n" + empty + "\r\n" + huge);
     EXPECT_EQ(run.status, 2);
     ASSERT_EQ(run.lines.size(), 2u) << "the lines around the long ones are answered";
     EXPECT_TRUE(sudoku_checks::KeepsGivens(empty, run.lines[1]));

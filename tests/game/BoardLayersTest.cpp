@@ -1,6 +1,10 @@
 #include "dialogs/clsConfirmDialog.h"
 #include "dialogs/clsPause.h"
+#include "dialogs/clsWinDlg.h"
+#include "engine/GameSettings.h"
 #include "game/GameFixture.h"
+#include "shell/Dispatcher.h"
+#include "shell/GameClock.h"
 #include "shell/Switches.h"
 #include "support/BothWays.h"
 
@@ -58,6 +62,35 @@ TEST_F(BoardLayers, DialogsAndTheSolutionLookTheSameBothWays) {
         ClickAt({520, 356});
         Frame(3);
         DispatchMouseMove(92, 281); // MAIN MENU hovered
+        Frame(2);
+    });
+}
+
+// While the board draws only the scan line's strips, whatever else changes must show: the
+// pad's buttons under the pointer, a challenge's time running out, and the credits of the
+// win dialog while Ctrl+A is held.
+TEST_F(BoardLayers, PadChallengeClockAndCreditsLookTheSameBothWays) {
+    SameBothWays([](const std::function<void(int)>& Frame) {
+        Settings().TrainingMode = false;
+        Settings().ChallengeLevel = 2;
+        StartRegular({10, 20});
+        Clock().ct_m = 5;
+        Clock().ct_s = 40;
+        ClickAt(CellCenter(10));
+        for (int b : {0, 4, 8, 9, 10}) {
+            const QPoint over = PadButtonCenter(10, b);
+            DispatchMouseMove(static_cast<int16_t>(over.x()), static_cast<int16_t>(over.y()));
+            Frame(2);
+        }
+        Frame(40);
+        Enter(10, Solved(1, 1) - 1);
+        Enter(20, Solved(2, 2) - 1);
+        Frame(6);
+        WinDlg().Show();
+        Frame(5);
+        DispatchKeyDown(KeyA, CtrlKey);
+        Frame(2);
+        DispatchKeyUp();
         Frame(2);
     });
 }
