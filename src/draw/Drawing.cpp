@@ -132,7 +132,6 @@ bool ResumeFrame(const void* owner, std::vector<uint32_t> look, const QRegion& m
         d.LayerCaches && owner != nullptr && plan.owner == owner && plan.look == look;
     plan.owner = owner;
     plan.look = std::move(look);
-    if (getenv("KDBG")) fprintf(stderr, "resume %d owner %p\n", resumes, owner);
     if (!resumes) {
         EndLimit(plan);
         plan.wholeDamage = true;
