@@ -63,7 +63,6 @@ void StartDrawing(int width, int height) {
     d.ScreenHeight = height;
     d.speedGraphics.reset(); // a painter must end before its surface is replaced
     d.SpeedBuffer = MakeSurface(width, height);
-    d.shown = ShownFrame{};
     d.plan = FramePlan{};
     d.speedGraphics = std::make_unique<Graphics>(d.SpeedBuffer);
     d.TargetGraphics = d.speedGraphics.get();
@@ -116,8 +115,7 @@ void PresentBuffer() {
         plan.wholeDamage = true;
         return;
     }
-    const QRegion changed = plan.wholeDamage ? d.shown.Update(d.SpeedBuffer)
-                                             : d.shown.Update(d.SpeedBuffer, plan.damage);
+    const QRegion changed = plan.wholeDamage ? QRegion(d.SpeedBuffer.rect()) : plan.damage;
     plan.wholeDamage = false;
     plan.damage = QRegion();
     if (!changed.isEmpty()) d.presenter(d.SpeedBuffer, changed);
@@ -175,6 +173,24 @@ QPainter* PainterFor(const QRect& bounds) {
     return painter;
 }
 
+void DrawInParts(const QRect& bounds, const std::function<void(QPainter&, const QRect&)>& draw) {
+    QPainter* painter = PainterFor(bounds);
+    if (!painter) return;
+    // Through a clip the painter still walks every row of what it draws: worth avoiding
+    // only for large areas, since each piece costs a call.
+    constexpr int LargeArea = 64 * 1024;
+    const FramePlan& plan = Drawing().plan;
+    if (!plan.limited || painter != SurfacePainter() ||
+        bounds.width() * bounds.height() < LargeArea) {
+        draw(*painter, bounds);
+        return;
+    }
+    for (const QRect& part : plan.area) {
+        const QRect piece = part.intersected(bounds);
+        if (!piece.isEmpty()) draw(*painter, piece);
+    }
+}
+
 void SetDrawTarget(Graphics& graphics) {
     DrawState& d = Drawing();
     d.savedTarget = d.TargetGraphics;
@@ -223,9 +239,14 @@ ImageHandle LoadCachedImage(const std::string& path) { return LoadFile(path); }
 
 void DrawCached(const ImageHandle& image, int x, int y, Graphics* graphics) {
     if (!image) return;
-    QPainter* painter =
-        graphics ? &graphics->Painter() : PainterFor(QRect(QPoint(x, y), image->Image().size()));
-    if (painter) painter->drawImage(x, y, image->Image());
+    const QImage& source = image->Image();
+    if (graphics) {
+        graphics->Painter().drawImage(x, y, source);
+        return;
+    }
+    DrawInParts(QRect(QPoint(x, y), source.size()), [&](QPainter& painter, const QRect& piece) {
+        painter.drawImage(piece.topLeft(), source, piece.translated(-x, -y));
+    });
 }
 
 void DrawOpaque(const ImageHandle& image, int x, int y) {
@@ -262,13 +283,13 @@ void DrawBackground(const ImageHandle& image) { DrawCached(image, 0, 0); }
 void DrawImagePart(const ImageHandle& image, int x, int y, int w, int h, int srcX, int srcY,
                    float opacity, std::optional<Color> colorKey) {
     if (!image) return;
-    QPainter* painter = PainterFor(QRect(x, y, w, h));
-    if (!painter) return;
     const QImage& source = colorKey ? image->Keyed(*colorKey) : image->Image();
-    const qreal previous = painter->opacity();
-    painter->setOpacity(opacity);
-    painter->drawImage(QRect(x, y, w, h), source, QRect(srcX, srcY, w, h));
-    painter->setOpacity(previous);
+    DrawInParts(QRect(x, y, w, h), [&](QPainter& painter, const QRect& piece) {
+        const qreal previous = painter.opacity();
+        painter.setOpacity(opacity);
+        painter.drawImage(piece, source, piece.translated(srcX - x, srcY - y));
+        painter.setOpacity(previous);
+    });
 }
 
 void DrawImageRect(const ImageHandle& image, const Rect& destination, QPoint source, float opacity,

@@ -5,7 +5,6 @@
 #include "draw/Graphics.h"
 #include "draw/Picture.h"
 #include "draw/Rect.h"
-#include "draw/ShownFrame.h"
 
 #include <QBrush>
 #include <QImage>
@@ -27,7 +26,6 @@ struct DrawState {
     Graphics* TargetGraphics = nullptr;
     Graphics* savedTarget = nullptr;
     std::function<void(const QImage&, const QRegion&)> presenter;
-    ShownFrame shown;
     FramePlan plan;
     std::function<void(const std::string&)> missingFile;
 
@@ -55,8 +53,9 @@ QImage MakeSurface(int width, int height);
 void StartDrawing(int width, int height);
 void StopDrawing();
 
-// Hands the surface to whoever shows it (the main window), with the part that changed
-// since the last frame; a frame that changed nothing is not handed on.
+// Hands the surface to whoever shows it (the main window), with the part that may have
+// changed since the last frame: all of it, or what the frames drawn since then said they
+// changed. A frame that changed nothing is not handed on.
 void SetPresenter(std::function<void(const QImage& surface, const QRegion& changed)> presenter);
 void PresentBuffer();
 
@@ -66,6 +65,11 @@ QPainter* TargetPainter();
 // The same, or none when what is about to be drawn inside bounds would fall wholly outside
 // the part of a resumed frame that moved: it is already on the surface.
 QPainter* PainterFor(const QRect& bounds);
+// Calls draw with the target's painter for the part of bounds that can change: all of it,
+// or in a resumed frame each of its pieces inside the part that moved, since the painter
+// goes through a clip of many pieces as slowly as through none. For drawing that gives the
+// same pixels piece by piece: images at their size, fills.
+void DrawInParts(const QRect& bounds, const std::function<void(QPainter&, const QRect&)>& draw);
 // One saved slot, not a stack: calls must not be nested.
 void SetDrawTarget(Graphics& graphics);
 void RestoreDrawTarget();

@@ -20,14 +20,14 @@ struct FramePlan {
     // Set from a resumed frame until it is shown: drawing on the surface stays inside area.
     bool limited = false;
     QRegion area;
-    // What to compare with the shown frame: everything, or only the damage.
+    // What to show of the frame: everything, or only the damage.
     bool wholeDamage = true;
     QRegion damage;
 };
 
 // Called inside a frame scope. True when the surface still shows owner's last frame drawn
 // with this look (and the overlay's): until the frame is shown, drawing on the surface
-// then stays inside moved, and only moved is compared and shown. Otherwise the caller
+// then stays inside moved, and only moved is shown. Otherwise the caller
 // draws the whole frame. Never true with the layer caches off, so tests can draw every
 // frame both ways.
 bool ResumeFrame(const void* owner, std::vector<uint32_t> look, const QRegion& moved);
@@ -37,6 +37,6 @@ bool ResumeFrame(const void* owner, std::vector<uint32_t> look, const QRegion& m
 // frame whole.
 void AddOverlayLook(std::initializer_list<uint32_t> look);
 
-// The surface no longer shows a known frame: the whole of it is compared when shown, and
-// the next frame is drawn whole.
+// The surface no longer shows a known frame: the whole of it is shown, and the next frame
+// is drawn whole.
 void InvalidateFrame();

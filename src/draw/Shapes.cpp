@@ -42,8 +42,9 @@ QBrush MakePanelBrush(int32_t top, int32_t bottom) {
 }
 
 void FillRectWith(int32_t x, int32_t y, int16_t w, int16_t h, const QBrush& brush) {
-    if (QPainter* painter = PainterFor(QRect(x, y, w, h)))
-        painter->fillRect(QRect(x, y, w, h), brush);
+    DrawInParts(QRect(x, y, w, h), [&brush](QPainter& painter, const QRect& piece) {
+        painter.fillRect(piece, brush);
+    });
 }
 
 void FillRectBlack(int16_t x, int16_t y, int16_t w, int16_t h) {

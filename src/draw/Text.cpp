@@ -6,20 +6,31 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHashFunctions>
 #include <QPainter>
-#include <map>
 #include <optional>
 #include <tuple>
+#include <unordered_map>
 
 namespace {
+
+// The caches below are looked up for every text of every frame: hashed, not ordered.
+struct KeyHash {
+    template <typename... Parts> size_t operator()(const std::tuple<Parts...>& key) const {
+        return std::apply([](const auto&... parts) { return qHashMulti(0, parts...); }, key);
+    }
+};
+
+template <typename Value, typename... Key>
+using Cache = std::unordered_map<std::tuple<Key...>, Value, KeyHash>;
 
 struct TextState {
     const QFont* CurrentFont = nullptr; // one of the resolved fonts
     std::optional<QColor> TextBrush;
     // Screens select the same few fonts every frame; each is looked up once.
-    std::map<std::tuple<QString, float, int32_t>, std::optional<QFont>> resolved;
-    std::map<std::tuple<QString, const QFont*, QRgb>, QImage> rendered;
-    std::map<std::pair<QString, const QFont*>, QRect> bounds;
+    Cache<std::optional<QFont>, QString, float, int32_t> resolved;
+    Cache<QImage, QString, const QFont*, QRgb> rendered;
+    Cache<QRect, QString, const QFont*> bounds;
 };
 
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignTop;
@@ -85,7 +96,7 @@ namespace {
 // Where a text drawn at the origin can leave ink, with a pixel to spare for smoothing.
 QRect TextBounds(const QString& text, const QFont& font) {
     TextState& t = Text();
-    const auto key = std::make_pair(text, &font);
+    const auto key = std::make_tuple(text, &font);
     auto found = t.bounds.find(key);
     if (found == t.bounds.end()) {
         static const QImage surface = MakeSurface(1, 1);

@@ -22,9 +22,9 @@ protected:
     bool focusNextPrevChild(bool next) override;
 };
 
-// The game's surface at the painter's origin, as the drawing area shows it on a screen of
-// the painter's pixel ratio.
-void PaintSurface(QPainter& painter, const QImage& surface);
+// The changed part of the game's surface at the painter's origin, as the drawing area
+// shows it on a screen of the painter's pixel ratio.
+void PaintSurface(QPainter& painter, const QImage& surface, const QRegion& changed);
 
 // Qt's key and modifier values in the codes the game's dispatcher expects.
 int16_t KeyCodeFor(int qtKey);

@@ -86,7 +86,7 @@ QImage ShownAt(const QImage& surface, qreal ratio) {
     QImage shown(QSize(791, 608) * ratio, QImage::Format_ARGB32_Premultiplied);
     shown.setDevicePixelRatio(ratio);
     QPainter painter(&shown);
-    PaintSurface(painter, surface);
+    PaintSurface(painter, surface, QRect(0, 0, 791, 608));
     return shown;
 }
 
