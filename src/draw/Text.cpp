@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QHashFunctions>
 #include <QPainter>
+#include <QStaticText>
 #include <optional>
 #include <tuple>
 #include <unordered_map>
@@ -31,6 +32,7 @@ struct TextState {
     Cache<std::optional<QFont>, QString, float, int32_t> resolved;
     Cache<QImage, QString, const QFont*, QRgb> rendered;
     Cache<QRect, QString, const QFont*> bounds;
+    Cache<QStaticText, QString, const QFont*> laidOut;
 };
 
 constexpr int TextFlags = Qt::AlignLeft | Qt::AlignTop;
@@ -117,7 +119,21 @@ void DrawText(int16_t x, int16_t y, const QString& text) {
     if (!painter) return;
     painter->setFont(*t.CurrentFont);
     painter->setPen(*t.TextBrush);
-    painter->drawText(Unbounded.translated(x, y), TextFlags, AsLines(text));
+    // A laid-out text keeps no line breaks.
+    if (!Drawing().LayerCaches || text.contains(u'\n')) {
+        painter->drawText(Unbounded.translated(x, y), TextFlags, AsLines(text));
+        return;
+    }
+    // Laid out once: shaping a caption costs more than drawing it.
+    const auto key = std::make_tuple(text, t.CurrentFont);
+    auto found = Text().laidOut.find(key);
+    if (found == Text().laidOut.end()) {
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        laid.prepare(QTransform(), *t.CurrentFont);
+        found = Text().laidOut.emplace(key, std::move(laid)).first;
+    }
+    painter->drawStaticText(x, y, found->second);
 }
 
 void DrawTextOnBlack(int16_t x, int16_t y, const QString& text) {
