@@ -70,6 +70,7 @@ void clsWaiting::Open() {
 }
 
 void clsWaiting::StartGame() {
+    Menu().ReleaseLayer();
     App().CurrentScreen = GameScreen;
     Clock().ctimer = true;
 }

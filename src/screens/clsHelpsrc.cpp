@@ -57,7 +57,9 @@ void clsHelpsrc::Show() {
 void clsHelpsrc::Unshow() {
     shownPage.reset();
     App().CurrentScreen = returnScreen;
-    if (returnScreen == GameScreen) Clock().ctimer = true;
+    if (returnScreen != GameScreen) return;
+    Clock().ctimer = true;
+    Menu().ReleaseLayer();
 }
 
 void clsHelpsrc::Draw() {

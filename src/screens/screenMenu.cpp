@@ -65,13 +65,9 @@ void screenMenu::init() {
 
     LvlSrc().init();
 
-    // The painter must let go of the old layer before the layer itself goes.
-    layerGraphics.reset();
-    layer = std::make_shared<Picture>(MakeSurface(LayerWidth, LayerHeight));
-    layerGraphics = GetImageGraphics(layer);
-
     Randomize();
     MakeColumns();
+    made = true;
     activeCount = 0;
     spawnGate = true;
     reset();
@@ -95,7 +91,10 @@ void screenMenu::MakeColumns() {
 }
 
 void screenMenu::reset() {
-    if (!layerGraphics) return;
+    if (!layerGraphics) {
+        layer = std::make_shared<Picture>(MakeSurface(LayerWidth, LayerHeight));
+        layerGraphics = GetImageGraphics(layer);
+    }
     SetDrawTarget(*layerGraphics);
     FillRectBlack(0, 0, LayerWidth, LayerHeight);
     RestoreDrawTarget();
@@ -104,7 +103,8 @@ void screenMenu::reset() {
 
 void screenMenu::BackRedraw(int16_t mode, const void* owner, std::vector<uint32_t> look,
                             const QRegion& alsoMoving) {
-    if (!layerGraphics) return;
+    if (!made) return;
+    if (!layerGraphics) reset();
     SetDrawTarget(*layerGraphics);
     SpawnColumn();
     fontLayer = 0;
@@ -118,6 +118,12 @@ void screenMenu::BackRedraw(int16_t mode, const void* owner, std::vector<uint32_
     if (movedEverywhere) InvalidateFrame();
     ResumeFrame(owner, std::move(look), TakeMoved().united(alsoMoving));
     DrawOpaque(layer, 0, 0);
+}
+
+// The painter must let go of the layer before the layer itself goes.
+void screenMenu::ReleaseLayer() {
+    layerGraphics.reset();
+    layer.reset();
 }
 
 QRect screenMenu::TitleArea() { return {TitleLeft, TitleTop, TitleWidth, TitleHeight}; }

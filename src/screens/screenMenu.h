@@ -17,8 +17,11 @@
 class screenMenu : public Screen {
 public:
     void init();
-    // Clears the falling-digit layer to black.
+    // Clears the falling-digit layer to black, making it first if it was let go.
     void reset();
+    // Lets the layer go while no screen with falling digits is shown; the next one that
+    // draws them starts from black.
+    void ReleaseLayer();
     void DrawTitle();
     void Draw() override;
     void MouseMove(int16_t X, int16_t Y) override;
@@ -63,6 +66,7 @@ private:
     void DrawVersion();
 
     std::array<RainColumn, 80> columns;
+    bool made = false; // the columns exist once the title was first set up
     int activeCount = 0;
     bool spawnGate = true;
     int16_t fontLayer = 0; // layer whose font is selected in the current frame

@@ -124,4 +124,23 @@ TEST_F(HelpScreen, HelpFromTheGameHoldsTheClockAndReturnsToTheBoardWithItRunning
     EXPECT_EQ(Clock().ct_s, 1);
 }
 
+// The board lets the falling digits' layer go; help over a game starts them again from
+// black, twice over, and they fall.
+TEST_F(HelpScreen, HelpFromTheGameShowsFallingDigitsAgain) {
+    StartRegular({0, 40});
+    Menu().ReleaseLayer();
+    for (int visit = 0; visit < 2; ++visit) {
+        Click(HowToPlayX, HowToPlayY);
+        ASSERT_EQ(App().CurrentScreen, 6);
+        Tick(60);
+        int lit = 0;
+        for (int y = 0; y < 600; y += 3)
+            for (int x = 0; x < 200; ++x)
+                lit += qGreen(Pixel(x, y)) > 60;
+        EXPECT_GT(lit, 0) << "visit " << visit;
+        Click(CloseX, ButtonY);
+        Tick();
+    }
+}
+
 } // namespace
