@@ -1,5 +1,6 @@
 // Cost of one frame of each screen and dialog: its Draw plus the copy to the window's
-// buffer, next to the floor of a full frame, one copy of the 800 x 608 surface.
+// buffer, next to the floor of a full frame, one copy of the 800 x 608 surface. Frames
+// are those of a screen left alone unless the name says otherwise.
 #include "dialogs/clsConfirmDialog.h"
 #include "dialogs/clsGameOver.h"
 #include "dialogs/clsPause.h"
@@ -67,6 +68,19 @@ void BM_Title(benchmark::State& state) {
     Frames(state, Menu());
 }
 
+// The worst frame of the title: the pointer goes on or off a button every frame, so each
+// frame is drawn whole.
+void BM_TitleHoverEveryFrame(benchmark::State& state) {
+    Menu().init();
+    bool on = false;
+    for (auto _ : state) {
+        on = !on;
+        Menu().MouseMove(on ? 300 : 20, on ? 140 : 20);
+        Menu().Draw();
+        PresentBuffer();
+    }
+}
+
 void BM_Options(benchmark::State& state) {
     LvlSrc().init();
     Frames(state, LvlSrc());
@@ -125,6 +139,7 @@ void BM_Help(benchmark::State& state) {
 
 BENCHMARK(BM_SurfaceCopy)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Title)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TitleHoverEveryFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Options)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Loading)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GameWithPadAndHighlight)->Arg(0)->Arg(3)->Unit(benchmark::kMicrosecond);

@@ -249,6 +249,34 @@ void DrawCached(const ImageHandle& image, int x, int y, Graphics* graphics) {
     });
 }
 
+// A writable scan line would detach the target from its painter while anyone holds a copy
+// of it, so rows are written through the shared ones.
+void CopyPixels(const QImage& target, QPoint at, const QImage& source, const QRect& part) {
+    const QPoint shift = part.topLeft() - at; // from target to source
+    const QRect to = part.intersected(source.rect()).translated(-shift).intersected(target.rect());
+    if (to.isEmpty()) return;
+    const int bytesPerPixel = target.depth() / 8;
+    const auto bytes = static_cast<size_t>(to.width() * bytesPerPixel);
+    for (int row = to.top(); row <= to.bottom(); ++row) {
+        std::memcpy(const_cast<uchar*>(target.constScanLine(row)) + to.left() * bytesPerPixel,
+                    source.constScanLine(row + shift.y()) + (to.left() + shift.x()) * bytesPerPixel,
+                    bytes);
+    }
+}
+
+void PutOpaque(const QImage& image, QPoint at) {
+    QPainter* painter = PainterFor(QRect(at, image.size()));
+    if (!painter) return;
+    const QImage& target = Drawing().TargetGraphics->Image();
+    if (!painter->hasClipping() && painter->opacity() == 1.0 && target.format() == image.format()) {
+        CopyPixels(target, at, image, image.rect());
+        return;
+    }
+    painter->setCompositionMode(QPainter::CompositionMode_Source);
+    painter->drawImage(at, image);
+    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
 void DrawOpaque(const ImageHandle& image, int x, int y) {
     if (!image) return;
     const QImage& source = image->Image();
@@ -256,20 +284,12 @@ void DrawOpaque(const ImageHandle& image, int x, int y) {
     QPainter* painter = PainterFor(bounds);
     if (!painter) return;
     DrawState& d = Drawing();
-    // The painter copies through a clip of many rectangles as slowly as through none. The
-    // rows are written where the surface's painter writes: a writable scan line would
-    // detach the surface from it while anyone holds a copy.
+    // The painter copies through a clip of many rectangles as slowly as through none.
     if (d.plan.limited && painter == SurfacePainter() &&
         source.format() == d.SpeedBuffer.format()) {
-        const int bytesPerPixel = source.depth() / 8;
         for (const QRect& part : d.plan.area) {
-            const QRect copied = part.intersected(bounds).intersected(d.SpeedBuffer.rect());
-            const auto bytes = static_cast<size_t>(copied.width() * bytesPerPixel);
-            for (int row = copied.top(); row <= copied.bottom(); ++row)
-                std::memcpy(const_cast<uchar*>(d.SpeedBuffer.constScanLine(row)) +
-                                copied.left() * bytesPerPixel,
-                            source.constScanLine(row - y) + (copied.left() - x) * bytesPerPixel,
-                            bytes);
+            const QRect piece = part.intersected(bounds);
+            CopyPixels(d.SpeedBuffer, piece.topLeft(), source, piece.translated(-x, -y));
         }
         return;
     }

@@ -25,12 +25,19 @@ struct KeyHash {
 template <typename Value, typename... Key>
 using Cache = std::unordered_map<std::tuple<Key...>, Value, KeyHash>;
 
+// A text as it looks on opaque black, cut to where it has ink; offset is where that part
+// lies from the point the text is drawn at.
+struct OnBlack {
+    QImage inked;
+    QPoint offset;
+};
+
 struct TextState {
     const QFont* CurrentFont = nullptr; // one of the resolved fonts
     std::optional<QColor> TextBrush;
     // Screens select the same few fonts every frame; each is looked up once.
     Cache<std::optional<QFont>, QString, float, int32_t> resolved;
-    Cache<QImage, QString, const QFont*, QRgb> rendered;
+    Cache<OnBlack, QString, const QFont*, QRgb> rendered;
     Cache<QRect, QString, const QFont*> bounds;
     Cache<QStaticText, QString, const QFont*> laidOut;
 };
@@ -41,9 +48,9 @@ const QRectF Unbounded(0, 0, 4000, 4000);
 // The game writes line breaks as "\r\n"; Qt breaks lines at "\n".
 QString AsLines(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
 
-// Text on a transparent image: over opaque black it blends to what drawing the text there
-// gives, pixel for pixel, since black adds nothing to either.
-QImage RenderText(const QString& text, const QFont& font, const QColor& color) {
+// Text on a transparent image, then over black: blending a pixel onto opaque black gives
+// its colour made opaque, pixel for pixel, so the inked part is that.
+OnBlack RenderText(const QString& text, const QFont& font, const QColor& color) {
     static const QImage surface = MakeSurface(1, 1); // measured at the surface's 96 dpi
     const QRectF bounds =
         QFontMetricsF(font, &surface).boundingRect(Unbounded, TextFlags, AsLines(text));
@@ -54,7 +61,21 @@ QImage RenderText(const QString& text, const QFont& font, const QColor& color) {
     painter.setFont(font);
     painter.setPen(color);
     painter.drawText(Unbounded, TextFlags, AsLines(text));
-    return image;
+    painter.end();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0) ink |= QRect(x, y, 1, 1);
+        }
+    }
+    QImage inked = image.copy(ink);
+    for (int y = 0; y < inked.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(inked.scanLine(y));
+        for (int x = 0; x < inked.width(); ++x)
+            line[x] |= 0xFF000000u;
+    }
+    return {inked, ink.topLeft()};
 }
 
 std::optional<QFont> MakeFont(const QString& family, float sizeInPoints, int32_t style) {
@@ -147,7 +168,7 @@ void DrawTextOnBlack(int16_t x, int16_t y, const QString& text) {
     auto found = t.rendered.find(key);
     if (found == t.rendered.end())
         found = t.rendered.emplace(key, RenderText(text, *t.CurrentFont, *t.TextBrush)).first;
-    painter->drawImage(x, y, found->second);
+    PutOpaque(found->second.inked, QPoint(x, y) + found->second.offset);
     if (Recorder()) Recorder()({x, y, text, t.CurrentFont->family(), *t.TextBrush});
 }
 
