@@ -126,8 +126,7 @@ bool ResumeFrame(const void* owner, std::vector<uint32_t> look, const QRegion& m
     FramePlan& plan = d.plan;
     look.insert(look.end(), plan.overlayLook.begin(), plan.overlayLook.end());
     plan.overlayLook.clear();
-    const bool resumes =
-        d.LayerCaches && owner != nullptr && plan.owner == owner && plan.look == look;
+    const bool resumes = d.Caches && owner != nullptr && plan.owner == owner && plan.look == look;
     plan.owner = owner;
     plan.look = std::move(look);
     if (!resumes) {

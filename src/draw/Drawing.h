@@ -40,9 +40,9 @@ struct DrawState {
     std::array<double, 6> FlashOpacity{}; // steps 1..5
     bool blockImagesLoaded = false;
 
-    // Screens keep what does not change between frames in cached layers; tests turn the
-    // layers off to check that a frame looks the same both ways.
-    bool LayerCaches = true;
+    // Screens draw only what moved since their last frame, from glyphs and layouts made
+    // once; tests turn that off to check that every frame looks the same both ways.
+    bool Caches = true;
 };
 
 DrawState& Drawing();

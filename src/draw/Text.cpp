@@ -141,7 +141,7 @@ void DrawText(int16_t x, int16_t y, const QString& text) {
     painter->setFont(*t.CurrentFont);
     painter->setPen(*t.TextBrush);
     // A laid-out text keeps no line breaks.
-    if (!Drawing().LayerCaches || text.contains(u'\n')) {
+    if (!Drawing().Caches || text.contains(u'\n')) {
         painter->drawText(Unbounded.translated(x, y), TextFlags, AsLines(text));
         return;
     }
@@ -160,7 +160,7 @@ void DrawText(int16_t x, int16_t y, const QString& text) {
 void DrawTextOnBlack(int16_t x, int16_t y, const QString& text) {
     TextState& t = Text();
     QPainter* painter = TargetPainter();
-    if (!Drawing().LayerCaches || !t.CurrentFont || !t.TextBrush || !painter) {
+    if (!Drawing().Caches || !t.CurrentFont || !t.TextBrush || !painter) {
         DrawText(x, y, text);
         return;
     }

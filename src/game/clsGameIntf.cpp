@@ -129,7 +129,7 @@ void clsGameIntf::init() {
     PadVisible = false;
     HintsLeft = 3;
     PrerenderBoard();
-    layersLook.clear(); // the board image is new
+    InvalidateFrame(); // the board's background is new
     RestartMusic();
     ScanLineStep = ScanDown;
 }
@@ -217,16 +217,17 @@ void clsGameIntf::PrerenderBoard() {
 
 void clsGameIntf::Reload() { FinishIfComplete(); }
 
+// Only the scan line moves on a board left alone: while nothing else looks different, a
+// frame draws just the strips where the line was and is.
 void clsGameIntf::Draw() {
     FrameScope frame;
-    if (Drawing().LayerCaches) {
-        DrawFromLayers();
-    } else {
-        DrawBase();
-        if (Switches().HighlightOn != 0) DrawHeighlight();
-        DrawScanLine();
-        DrawCells(QRect());
-    }
+    if (Switches().HighlightOn != 0) DrawHeighlight();
+    const QRect strip(BoardLeft, BoardTop + ScanLineOffset, ScanLineWidth, ScanLineHeight);
+    ResumeFrame(this, FrameLook(), QRegion(strip).united(drawnStrip));
+    drawnStrip = strip;
+    DrawBase();
+    DrawScanLine();
+    DrawCells();
     if (PadVisible) DrawNumPad();
 
     SetFont("Arial Black", 10, FontRegular);
@@ -250,66 +251,21 @@ void clsGameIntf::DrawBase() {
         radio.Draw();
 }
 
-// The cells meeting area, or all of them for an empty area.
-void clsGameIntf::DrawCells(const QRect& area) {
-    for (clsMyBtn& cell : cells) {
-        const QRect box(cell.getLOC_x(), cell.getLOC_y(), CellSize, CellSize);
-        if (area.isNull() || area.intersects(box)) cell.Draw(Switches().GamePaused);
-    }
-}
-
-// Only the scan line moves on a board left alone, so the frame is the cached board with
-// the strip under the scan line drawn again: the background (the commands and options
-// lie to the left of the board), the line, and the cells over it. The cached board is
-// drawn anew whenever any widget looks different. While nothing else changes, only the
-// strips where the line was and is are drawn.
-void clsGameIntf::DrawFromLayers() {
-    const bool highlight = Switches().HighlightOn != 0;
-    if (highlight) DrawHeighlight();
-    const std::vector<uint32_t> look = BoardLook();
-    if (look != layersLook || !boardLayer) {
-        DrawBoardLayer();
-        layersLook = look;
-        if (highlight) DrawHeighlight(); // drawing the cells used up their highlight
-    }
-    const QRect strip(BoardLeft, BoardTop + ScanLineOffset, ScanLineWidth, ScanLineHeight);
-    ResumeFrame(this, FrameLook(), QRegion(strip).united(drawnStrip));
-    drawnStrip = strip;
-    DrawOpaque(boardLayer, 0, 0);
-    SetClip(strip);
-    DrawBackground(TheGameImages().Background);
-    DrawScanLine();
-    DrawCells(strip);
-    ClearClip();
+void clsGameIntf::DrawCells() {
     for (clsMyBtn& cell : cells)
-        cell.ForgetHighlight();
+        cell.Draw(Switches().GamePaused);
 }
 
-void clsGameIntf::DrawBoardLayer() {
-    if (!boardLayer) boardLayer = std::make_shared<Picture>(MakeSurface(800, 608));
-    Graphics graphics(boardLayer->Image());
-    SetDrawTarget(graphics);
-    DrawBase();
-    DrawCells(QRect());
-    RestoreDrawTarget();
-}
-
-std::vector<uint32_t> clsGameIntf::BoardLook() const {
+// Everything that changes how the board looks, but the scan line; a dialog over the board
+// adds its own look to it.
+std::vector<uint32_t> clsGameIntf::FrameLook() const {
     std::vector<uint32_t> look{Switches().GamePaused};
-    look.reserve(1 + commands.size() + radios.size() + cells.size());
     for (const clsButton& command : commands)
         look.push_back(command.Look());
     for (const clsRbtn& radio : radios)
         look.push_back(radio.Look());
     for (const clsMyBtn& cell : cells)
         look.push_back(cell.Look());
-    return look;
-}
-
-// Everything a frame draws besides the cached board and the scan line, and the screen it
-// is drawn for: a dialog over the board draws a frame of its own.
-std::vector<uint32_t> clsGameIntf::FrameLook() const {
-    std::vector<uint32_t> look = layersLook;
     look.insert(look.end(),
                 {static_cast<uint32_t>(App().CurrentScreen), PadVisible,
                  static_cast<uint32_t>(SelectedCell), Switches().PadAssist,

@@ -78,10 +78,7 @@ private:
     void PrerenderBoard();
 
     void DrawBase();
-    void DrawCells(const QRect& area);
-    void DrawFromLayers();
-    void DrawBoardLayer();
-    std::vector<uint32_t> BoardLook() const;
+    void DrawCells();
     std::vector<uint32_t> FrameLook() const;
     void DrawScanLine();
     void DrawNumPad();
@@ -132,10 +129,6 @@ private:
     ImageHandle scanDownImage;
     ImageHandle scanUpImage;
 
-    // The screen as last drawn without the scan line, the pad and the clock, with the
-    // widget looks it was drawn with.
-    ImageHandle boardLayer;
-    std::vector<uint32_t> layersLook;
     // Where the scan line's strip was drawn in the last frame.
     QRect drawnStrip;
 };

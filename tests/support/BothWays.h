@@ -7,14 +7,14 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-// Plays the same game twice from a fresh start, with the cached layers off and then on,
+// Plays the same game twice from a fresh start, with the caches off and then on,
 // keeping the surface after every call of the frame function; every frame must match.
 inline void ExpectSameBothWays(const std::function<void()>& restart,
                                const std::function<void(const std::function<void()>&)>& play) {
     std::vector<QImage> frames[2];
     for (bool layers : {false, true}) {
         restart();
-        Drawing().LayerCaches = layers;
+        Drawing().Caches = layers;
         std::vector<QImage>& kept = frames[layers];
         play([&kept] { kept.push_back(Drawing().SpeedBuffer.copy()); });
     }

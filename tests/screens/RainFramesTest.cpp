@@ -11,11 +11,11 @@
 
 namespace {
 
-class RainLayers : public AppFixture {};
+class RainFrames : public AppFixture {};
 
 // The falling digits drawn from pre-rendered glyphs look exactly as drawn one by one,
 // through columns growing, erasing, standing still and starting again.
-TEST_F(RainLayers, TitleLooksTheSameBothWays) {
+TEST_F(RainFrames, TitleLooksTheSameBothWays) {
     ExpectSameBothWays(
         [this] {
             TearDown();
@@ -33,7 +33,7 @@ TEST_F(RainLayers, TitleLooksTheSameBothWays) {
 // The screens over the falling digits draw only where something moved while their widgets
 // look the same: they must look exactly as drawn whole while the pointer goes over their
 // buttons, presses them and moves between screens.
-TEST_F(RainLayers, ScreensOverTheDigitsLookTheSameBothWays) {
+TEST_F(RainFrames, ScreensOverTheDigitsLookTheSameBothWays) {
     ExpectSameBothWays(
         [this] {
             TearDown();

@@ -12,8 +12,9 @@
 
 namespace {
 
-// The board drawn from its cached layers must look exactly as the board drawn whole.
-class BoardLayers : public GameFixture {
+// The board drawing only the strips its scan line moved through must look exactly as the
+// board drawn whole.
+class BoardFrames : public GameFixture {
 protected:
     void SameBothWays(const std::function<void(const std::function<void(int)>&)>& play) {
         ExpectSameBothWays(
@@ -32,7 +33,7 @@ protected:
     }
 };
 
-TEST_F(BoardLayers, PlayingLooksTheSameAsDrawingTheWholeBoard) {
+TEST_F(BoardFrames, PlayingLooksTheSameAsDrawingTheWholeBoard) {
     SameBothWays([](const std::function<void(int)>& Frame) {
         Switches().HighlightOn = 1;
         StartRegular({10, 20, 30, 40, 50, 60, 70});
@@ -54,7 +55,7 @@ TEST_F(BoardLayers, PlayingLooksTheSameAsDrawingTheWholeBoard) {
     });
 }
 
-TEST_F(BoardLayers, DialogsAndTheSolutionLookTheSameBothWays) {
+TEST_F(BoardFrames, DialogsAndTheSolutionLookTheSameBothWays) {
     SameBothWays([](const std::function<void(int)>& Frame) {
         StartRegular({0, 8, 40, 72, 80});
         ClickAt({92, 241}); // SOLUTION asks first
@@ -69,7 +70,7 @@ TEST_F(BoardLayers, DialogsAndTheSolutionLookTheSameBothWays) {
 // While the board draws only the scan line's strips, whatever else changes must show: the
 // pad's buttons under the pointer, a challenge's time running out, and the credits of the
 // win dialog while Ctrl+A is held.
-TEST_F(BoardLayers, PadChallengeClockAndCreditsLookTheSameBothWays) {
+TEST_F(BoardFrames, PadChallengeClockAndCreditsLookTheSameBothWays) {
     SameBothWays([](const std::function<void(int)>& Frame) {
         Settings().TrainingMode = false;
         Settings().ChallengeLevel = 2;
