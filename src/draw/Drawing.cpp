@@ -121,7 +121,7 @@ void PresentBuffer() {
     if (!changed.isEmpty()) d.presenter(d.SpeedBuffer, changed);
 }
 
-bool ResumeFrame(const void* owner, std::vector<uint32_t> look, const QRegion& moved) {
+void PlanFrame(const void* owner, std::vector<uint32_t> look, const QRegion& moved) {
     DrawState& d = Drawing();
     FramePlan& plan = d.plan;
     look.insert(look.end(), plan.overlayLook.begin(), plan.overlayLook.end());
@@ -132,13 +132,12 @@ bool ResumeFrame(const void* owner, std::vector<uint32_t> look, const QRegion& m
     if (!resumes) {
         EndLimit(plan);
         plan.wholeDamage = true;
-        return false;
+        return;
     }
     plan.limited = true;
     plan.area = moved;
     plan.damage += moved;
     if (QPainter* painter = SurfacePainter()) ClipTo(*painter, moved, Qt::ReplaceClip);
-    return true;
 }
 
 void AddOverlayLook(std::initializer_list<uint32_t> look) {
@@ -264,6 +263,7 @@ void CopyPixels(const QImage& target, QPoint at, const QImage& source, const QRe
 }
 
 void PutOpaque(const QImage& image, QPoint at) {
+    if (image.isNull()) return;
     QPainter* painter = PainterFor(QRect(at, image.size()));
     if (!painter) return;
     const QImage& target = Drawing().TargetGraphics->Image();

@@ -63,10 +63,10 @@ void PresentBuffer();
 // drawing operation then does nothing.
 QPainter* TargetPainter();
 // The same, or none when what is about to be drawn inside bounds would fall wholly outside
-// the part of a resumed frame that moved: it is already on the surface.
+// the part that moved in a frame drawing only that: it is already on the surface.
 QPainter* PainterFor(const QRect& bounds);
 // Calls draw with the target's painter for the part of bounds that can change: all of it,
-// or in a resumed frame each of its pieces inside the part that moved, since the painter
+// or in a frame drawing only what moved each of its pieces inside that, since the painter
 // goes through a clip of many pieces as slowly as through none. For drawing that gives the
 // same pixels piece by piece: images at their size, fills.
 void DrawInParts(const QRect& bounds, const std::function<void(QPainter&, const QRect&)>& draw);
@@ -74,7 +74,7 @@ void DrawInParts(const QRect& bounds, const std::function<void(QPainter&, const 
 void SetDrawTarget(Graphics& graphics);
 void RestoreDrawTarget();
 // Keeps drawing on the current target inside one rectangle until ClearClip (and inside
-// the part of a resumed frame that moved).
+// the part that moved, in a frame drawing only that).
 void SetClip(const QRect& area);
 void ClearClip();
 std::unique_ptr<Graphics> GetImageGraphics(const ImageHandle& image);

@@ -17,7 +17,8 @@ struct FramePlan {
     int scopes = 0;
     // Added by an overlay to the look of the frame it is drawn in.
     std::vector<uint32_t> overlayLook;
-    // Set from a resumed frame until it is shown: drawing on the surface stays inside area.
+    // Set from a frame that draws only what moved until it is shown: drawing on the
+    // surface stays inside area.
     bool limited = false;
     QRegion area;
     // What to show of the frame: everything, or only the damage.
@@ -25,12 +26,12 @@ struct FramePlan {
     QRegion damage;
 };
 
-// Called inside a frame scope. True when the surface still shows owner's last frame drawn
-// with this look (and the overlay's): until the frame is shown, drawing on the surface
-// then stays inside moved, and only moved is shown. Otherwise the caller
-// draws the whole frame. Never true with the layer caches off, so tests can draw every
-// frame both ways.
-bool ResumeFrame(const void* owner, std::vector<uint32_t> look, const QRegion& moved);
+// Starts a frame of owner's, inside a frame scope; the owner then draws as for a whole
+// frame. While the surface still shows owner's last frame drawn with this look (and the
+// overlay's), that drawing stays inside moved until the frame is shown, and only moved is
+// shown. Any other frame is drawn and shown whole, and so is every frame with the caches
+// off, so that tests can draw frames both ways.
+void PlanFrame(const void* owner, std::vector<uint32_t> look, const QRegion& moved);
 
 // An overlay drawn over another screen's frame (a dialog over the board) tells how it
 // looks before that screen resumes its frame, so that a change of the overlay draws the

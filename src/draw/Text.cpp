@@ -69,6 +69,7 @@ OnBlack RenderText(const QString& text, const QFont& font, const QColor& color) 
             if (qAlpha(line[x]) != 0) ink |= QRect(x, y, 1, 1);
         }
     }
+    if (ink.isEmpty()) return {}; // a blank leaves the black as it is
     QImage inked = image.copy(ink);
     for (int y = 0; y < inked.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(inked.scanLine(y));

@@ -223,7 +223,7 @@ void clsGameIntf::Draw() {
     FrameScope frame;
     if (Switches().HighlightOn != 0) DrawHeighlight();
     const QRect strip(BoardLeft, BoardTop + ScanLineOffset, ScanLineWidth, ScanLineHeight);
-    ResumeFrame(this, FrameLook(), QRegion(strip).united(drawnStrip));
+    PlanFrame(this, FrameLook(), QRegion(strip).united(drawnStrip));
     drawnStrip = strip;
     DrawBase();
     DrawScanLine();

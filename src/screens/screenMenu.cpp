@@ -116,7 +116,7 @@ void screenMenu::BackRedraw(int16_t mode, const void* owner, std::vector<uint32_
     RestoreDrawTarget();
     // A cleared layer changed everywhere.
     if (movedEverywhere) InvalidateFrame();
-    ResumeFrame(owner, std::move(look), TakeMoved().united(alsoMoving));
+    PlanFrame(owner, std::move(look), TakeMoved().united(alsoMoving));
     DrawOpaque(layer, 0, 0);
 }
 

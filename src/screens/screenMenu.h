@@ -70,7 +70,8 @@ private:
     int activeCount = 0;
     bool spawnGate = true;
     int16_t fontLayer = 0; // layer whose font is selected in the current frame
-    // For each row of the layer, the columns that drew over it since the last frame.
+    // For each of the layer's 34 rows, the columns (fewer than 64) that drew over it
+    // since the last frame.
     std::array<uint64_t, 34> movedColumns{};
     bool movedEverywhere = true;
 

@@ -26,7 +26,6 @@ public:
     void Draw(bool mpause = false);
     // Asks for the highlight look in the next Draw only.
     void DrawH() { Highlighted = true; }
-    // Drops a highlight asked for but not drawn (the cell lay outside what was redrawn).
     // Everything that decides how the cell looks, packed into one value.
     uint32_t Look() const;
     bool MouseMove(int16_t X, int16_t Y);
