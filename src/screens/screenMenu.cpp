@@ -37,7 +37,6 @@ constexpr int ShineEnd = 330;
 constexpr int TitleLeft = 200;
 constexpr int TitleTop = 40;
 constexpr int TitleHeight = 55;
-constexpr int TitleWidth = 352; // the title and the light past its end
 
 // A rendered glyph reaches this far below its row.
 constexpr int GlyphOverhang = 6;
@@ -126,7 +125,10 @@ void screenMenu::ReleaseLayer() {
     layer.reset();
 }
 
-QRect screenMenu::TitleArea() { return {TitleLeft, TitleTop, TitleWidth, TitleHeight}; }
+QRegion screenMenu::ShineMoved() const {
+    return QRegion(shineDrawn)
+        .united(QRect(TitleLeft + shineOffset, TitleTop, ShineStep, TitleHeight));
+}
 
 void screenMenu::Moved(int x, int top, int rows) {
     const int last = std::min((top + rows * RowHeight + GlyphOverhang - 1) / RowHeight,
@@ -242,6 +244,7 @@ void screenMenu::DrawTitle() {
     DrawCached(title, TitleLeft, TitleTop);
     DrawImagePart(titleLit, TitleLeft + shineOffset, TitleTop, ShineStep, TitleHeight, shineOffset,
                   0);
+    shineDrawn = QRect(TitleLeft + shineOffset, TitleTop, ShineStep, TitleHeight);
     shineOffset += ShineStep;
     if (shineOffset > ShineEnd) shineOffset = 0;
 }
@@ -250,7 +253,7 @@ void screenMenu::Draw() {
     FrameScope frame;
     BackRedraw(2, this,
                {beginGame.Look(), help.Look(), loadGame.Look(), records.Look(), exitGame.Look()},
-               TitleArea());
+               ShineMoved());
     DrawTitle();
     beginGame.Draw();
     loadGame.Draw();
