@@ -99,6 +99,24 @@ void ClipTo(QPainter& painter, const QRegion& area, Qt::ClipOperation operation)
     painter.setClipRegion(area, operation);
 }
 
+// Copies part of source into target with its top-left at `at`, as far as target reaches,
+// without a painter, for images of one format. The target is being painted, so its
+// pixels are its own; a writable scan line would still detach it from its painter, so
+// rows are written through the read-only ones.
+void CopyPixels(QImage& target, QPoint at, const QImage& source, const QRect& part) {
+    Q_ASSERT(target.paintingActive() && target.format() == source.format());
+    const QPoint shift = part.topLeft() - at; // from target to source
+    const QRect to = part.intersected(source.rect()).translated(-shift).intersected(target.rect());
+    if (to.isEmpty()) return;
+    const int bytesPerPixel = target.depth() / 8;
+    const auto bytes = static_cast<size_t>(to.width() * bytesPerPixel);
+    for (int row = to.top(); row <= to.bottom(); ++row) {
+        std::memcpy(const_cast<uchar*>(target.constScanLine(row)) + to.left() * bytesPerPixel,
+                    source.constScanLine(row + shift.y()) + (to.left() + shift.x()) * bytesPerPixel,
+                    bytes);
+    }
+}
+
 void EndLimit(FramePlan& plan) {
     if (!plan.limited) return;
     plan.limited = false;
@@ -247,26 +265,11 @@ void DrawCached(const ImageHandle& image, int x, int y, Graphics* graphics) {
     });
 }
 
-// A writable scan line would detach the target from its painter while anyone holds a copy
-// of it, so rows are written through the shared ones.
-void CopyPixels(const QImage& target, QPoint at, const QImage& source, const QRect& part) {
-    const QPoint shift = part.topLeft() - at; // from target to source
-    const QRect to = part.intersected(source.rect()).translated(-shift).intersected(target.rect());
-    if (to.isEmpty()) return;
-    const int bytesPerPixel = target.depth() / 8;
-    const auto bytes = static_cast<size_t>(to.width() * bytesPerPixel);
-    for (int row = to.top(); row <= to.bottom(); ++row) {
-        std::memcpy(const_cast<uchar*>(target.constScanLine(row)) + to.left() * bytesPerPixel,
-                    source.constScanLine(row + shift.y()) + (to.left() + shift.x()) * bytesPerPixel,
-                    bytes);
-    }
-}
-
 void PutOpaque(const QImage& image, QPoint at) {
     if (image.isNull()) return;
     QPainter* painter = PainterFor(QRect(at, image.size()));
     if (!painter) return;
-    const QImage& target = Drawing().TargetGraphics->Image();
+    QImage& target = Drawing().TargetGraphics->Image();
     if (!painter->hasClipping() && painter->opacity() == 1.0 && target.format() == image.format()) {
         CopyPixels(target, at, image, image.rect());
         return;

@@ -87,9 +87,6 @@ ImageHandle LoadCachedImage(const std::string& path);
 
 void DrawCached(const ImageHandle& image, int x, int y, Graphics* graphics = nullptr);
 void DrawBackground(const ImageHandle& image);
-// Copies part of source into target with its top-left at `at`, as far as target reaches,
-// without a painter. Rows are written where target's painter writes, if one is open.
-void CopyPixels(const QImage& target, QPoint at, const QImage& source, const QRect& part);
 // Puts an image without transparency on the target at `at`: copied without a painter
 // unless the painter has a clip or an opacity that a copy would not honour.
 void PutOpaque(const QImage& image, QPoint at);

@@ -25,6 +25,17 @@ struct KeyHash {
 template <typename Value, typename... Key>
 using Cache = std::unordered_map<std::tuple<Key...>, Value, KeyHash>;
 
+// The clock shows a new text every second: a cache of texts that grew this large starts
+// over rather than grow for as long as the game runs.
+constexpr size_t CacheLimit = 2048;
+
+template <typename Value, typename... Key, typename Make>
+const Value& Remembered(Cache<Value, Key...>& cache, const std::tuple<Key...>& key, Make make) {
+    if (auto found = cache.find(key); found != cache.end()) return found->second;
+    if (cache.size() >= CacheLimit) cache.clear();
+    return cache.emplace(key, make()).first->second;
+}
+
 // A text as it looks on opaque black, cut to where it has ink; offset is where that part
 // lies from the point the text is drawn at.
 struct OnBlack {
@@ -119,16 +130,12 @@ namespace {
 
 // Where a text drawn at the origin can leave ink, with a pixel to spare for smoothing.
 QRect TextBounds(const QString& text, const QFont& font) {
-    TextState& t = Text();
-    const auto key = std::make_tuple(text, &font);
-    auto found = t.bounds.find(key);
-    if (found == t.bounds.end()) {
+    return Remembered(Text().bounds, std::make_tuple(text, &font), [&] {
         static const QImage surface = MakeSurface(1, 1);
         const QRectF inked =
             QFontMetricsF(font, &surface).boundingRect(Unbounded, TextFlags, AsLines(text));
-        found = t.bounds.emplace(key, inked.toAlignedRect().adjusted(-2, -2, 2, 2)).first;
-    }
-    return found->second;
+        return inked.toAlignedRect().adjusted(-2, -2, 2, 2);
+    });
 }
 
 } // namespace
@@ -147,15 +154,13 @@ void DrawText(int16_t x, int16_t y, const QString& text) {
         return;
     }
     // Laid out once: shaping a caption costs more than drawing it.
-    const auto key = std::make_tuple(text, t.CurrentFont);
-    auto found = Text().laidOut.find(key);
-    if (found == Text().laidOut.end()) {
-        QStaticText laid(text);
-        laid.setTextFormat(Qt::PlainText);
-        laid.prepare(QTransform(), *t.CurrentFont);
-        found = Text().laidOut.emplace(key, std::move(laid)).first;
-    }
-    painter->drawStaticText(x, y, found->second);
+    const QStaticText& laid = Remembered(Text().laidOut, std::make_tuple(text, t.CurrentFont), [&] {
+        QStaticText made(text);
+        made.setTextFormat(Qt::PlainText);
+        made.prepare(QTransform(), *t.CurrentFont);
+        return made;
+    });
+    painter->drawStaticText(x, y, laid);
 }
 
 void DrawTextOnBlack(int16_t x, int16_t y, const QString& text) {
@@ -165,11 +170,10 @@ void DrawTextOnBlack(int16_t x, int16_t y, const QString& text) {
         DrawText(x, y, text);
         return;
     }
-    const auto key = std::make_tuple(text, t.CurrentFont, t.TextBrush->rgba());
-    auto found = t.rendered.find(key);
-    if (found == t.rendered.end())
-        found = t.rendered.emplace(key, RenderText(text, *t.CurrentFont, *t.TextBrush)).first;
-    PutOpaque(found->second.inked, QPoint(x, y) + found->second.offset);
+    const OnBlack& drawn =
+        Remembered(t.rendered, std::make_tuple(text, t.CurrentFont, t.TextBrush->rgba()),
+                   [&] { return RenderText(text, *t.CurrentFont, *t.TextBrush); });
+    PutOpaque(drawn.inked, QPoint(x, y) + drawn.offset);
     if (Recorder()) Recorder()({x, y, text, t.CurrentFont->family(), *t.TextBrush});
 }
 
@@ -178,3 +182,8 @@ void SetTextRecorder(std::function<void(const DrawnText&)> recorder) {
 }
 
 void ResetTextState() { Text() = TextState{}; }
+
+size_t CachedTexts() {
+    const TextState& t = Text();
+    return t.rendered.size() + t.bounds.size() + t.laidOut.size();
+}

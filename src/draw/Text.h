@@ -40,3 +40,5 @@ void SetTextRecorder(std::function<void(const DrawnText&)> recorder);
 
 // Forgets the current font and text colour (shutdown, and tests).
 void ResetTextState();
+// How many drawn texts the caches hold, so tests can see that they stay bounded.
+size_t CachedTexts();

@@ -266,12 +266,13 @@ std::vector<uint32_t> clsGameIntf::FrameLook() const {
         look.push_back(radio.Look());
     for (const clsMyBtn& cell : cells)
         look.push_back(cell.Look());
-    look.insert(look.end(),
-                {static_cast<uint32_t>(App().CurrentScreen), PadVisible,
-                 static_cast<uint32_t>(SelectedCell), Switches().PadAssist,
-                 static_cast<uint32_t>(HintsLeft), pencil.Chked,
-                 static_cast<uint32_t>(pencil.State()), Settings().TrainingMode,
-                 static_cast<uint32_t>(TC), static_cast<uint32_t>(qHash(clock.Text()))});
+    look.insert(look.end(), {static_cast<uint32_t>(App().CurrentScreen), PadVisible,
+                             static_cast<uint32_t>(SelectedCell), Switches().PadAssist,
+                             static_cast<uint32_t>(HintsLeft), pencil.Chked,
+                             static_cast<uint32_t>(pencil.State()), Settings().TrainingMode,
+                             static_cast<uint32_t>(TC)});
+    for (QChar digit : clock.Text())
+        look.push_back(digit.unicode());
     for (const clsNBtn& button : pad)
         look.push_back(static_cast<uint32_t>(button.States));
     return look;

@@ -28,6 +28,7 @@ constexpr int RowHeight = 18;
 constexpr int FilledColumns = 70;
 constexpr int SpawnableColumns = 59;
 constexpr int DrawnColumns = 60;
+static_assert(DrawnColumns <= 64, "a column's moved rows are one bit of a 64-bit row mask");
 constexpr int MaxActive = 46;
 // Erasing columns wait while this few or fewer are active, so the screen never empties.
 constexpr int KeepActive = 20;
@@ -102,7 +103,10 @@ void screenMenu::reset() {
 
 void screenMenu::BackRedraw(int16_t mode, const void* owner, std::vector<uint32_t> look,
                             const QRegion& alsoMoving) {
-    if (!made) return;
+    if (!made) {
+        InvalidateFrame(); // the caller draws without its backdrop, as for no plan
+        return;
+    }
     if (!layerGraphics) reset();
     SetDrawTarget(*layerGraphics);
     SpawnColumn();
@@ -117,6 +121,9 @@ void screenMenu::BackRedraw(int16_t mode, const void* owner, std::vector<uint32_
     if (movedEverywhere) InvalidateFrame();
     PlanFrame(owner, std::move(look), TakeMoved().united(alsoMoving));
     DrawOpaque(layer, 0, 0);
+    // The rows below the layer show black too, not what a screen before drew there.
+    FillRectBlack(0, LayerHeight, LayerWidth,
+                  static_cast<int16_t>(Drawing().ScreenHeight - LayerHeight));
 }
 
 // The painter must let go of the layer before the layer itself goes.
@@ -130,7 +137,9 @@ QRegion screenMenu::ShineMoved() const {
         .united(QRect(TitleLeft + shineOffset, TitleTop, ShineStep, TitleHeight));
 }
 
+// Columns past the layer's edge fall unseen.
 void screenMenu::Moved(int x, int top, int rows) {
+    if (x >= LayerWidth) return;
     const int last = std::min((top + rows * RowHeight + GlyphOverhang - 1) / RowHeight,
                               static_cast<int>(movedColumns.size()) - 1);
     for (int row = top / RowHeight; row <= last; ++row)

@@ -156,6 +156,7 @@ void Form_Unload() {
     for (const char* alias : SoundAliases)
         CloseSound(alias);
     StopDrawing();
+    SetPresenter(nullptr); // the window it shows frames in is about to go
     Parts().endProcess();
     // Reached only when the process goes on (tests): the window goes once its close
     // event is over.

@@ -154,6 +154,29 @@ TEST_F(DrawingTest, TextNeedsFontAndColourAndHonoursLineBreaks) {
     EXPECT_GT(two.second, one.second + 20) << "the second line is drawn below the first";
 }
 
+// Ten hours of a training clock are 36,000 texts: the caches keep a bounded number, and
+// the latest text still draws.
+TEST_F(DrawingTest, TextCachesStayBoundedWhileTheClockRuns) {
+    SetFont("Arial Black", 10, FontRegular);
+    SetTextColor(255, 255, 255, 255);
+    for (int second = 0; second < 36000; ++second) {
+        const QString reading = QStringLiteral("%1:%2:%3")
+                                    .arg(second / 3600, 2, 10, QChar(u'0'))
+                                    .arg(second / 60 % 60, 2, 10, QChar(u'0'))
+                                    .arg(second % 60, 2, 10, QChar(u'0'));
+        DrawText(10, 10, reading);
+        DrawTextOnBlack(10, 40, reading);
+    }
+    EXPECT_LT(CachedTexts(), 3u * 2048u);
+    Clear(qRgb(0, 0, 0));
+    DrawText(10, 10, QStringLiteral("09:59:59"));
+    int ink = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 120; ++x)
+            ink += qRed(Pixel(x, y)) > 128;
+    EXPECT_GT(ink, 0);
+}
+
 TEST_F(DrawingTest, MissingFontFamilyKeepsThePreviousFont) {
     SetTextColor(255, 255, 255, 255);
     auto inkWidth = [] {

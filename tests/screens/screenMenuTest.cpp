@@ -1,4 +1,5 @@
 #include "screens/screenMenu.h"
+#include "draw/Drawing.h"
 #include "screens/WhitePixels.h"
 #include "shell/AppState.h"
 #include "shell/GameClock.h"
@@ -27,6 +28,16 @@ TEST_F(TitleScreen, OpensOnBlackWithColumnsStartingEveryOtherFrame) {
     }
     EXPECT_EQ(counts, (std::vector<int>{1, 1, 2, 2}));
     EXPECT_EQ(Pixel(5, 595), qRgb(0, 0, 0));
+}
+
+// The falling digits' layer ends 8 rows above the window's bottom: those rows show black,
+// not what the board left there.
+TEST_F(TitleScreen, RowsBelowTheDigitsShowBlackAfterAGame) {
+    Drawing().SpeedBuffer.fill(qRgb(200, 200, 200));
+    Tick();
+    for (int y = 600; y < 608; ++y)
+        for (int x = 0; x < 800; x += 7)
+            ASSERT_EQ(Pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
 }
 
 // Columns that a mode other than 2 skips never finish, so the rain piles up to its cap.
