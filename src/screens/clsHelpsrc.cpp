@@ -66,7 +66,7 @@ void clsHelpsrc::Draw() {
     FrameScope frame;
     Menu().BackRedraw(2, this,
                       {static_cast<uint32_t>(page), close.Look(), back.Look(), next.Look()},
-                      Menu().ShineMoved());
+                      screenMenu::TitleArea());
     Menu().DrawTitle();
     // The pages carry their own transparency, through which the background shows.
     const DrawState& d = Drawing();

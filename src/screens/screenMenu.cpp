@@ -38,6 +38,7 @@ constexpr int ShineEnd = 330;
 constexpr int TitleLeft = 200;
 constexpr int TitleTop = 40;
 constexpr int TitleHeight = 55;
+constexpr int TitleWidth = 352; // the title and the light past its end
 
 // A rendered glyph reaches this far below its row.
 constexpr int GlyphOverhang = 6;
@@ -132,10 +133,7 @@ void screenMenu::ReleaseLayer() {
     layer.reset();
 }
 
-QRegion screenMenu::ShineMoved() const {
-    return QRegion(shineDrawn)
-        .united(QRect(TitleLeft + shineOffset, TitleTop, ShineStep, TitleHeight));
-}
+QRect screenMenu::TitleArea() { return {TitleLeft, TitleTop, TitleWidth, TitleHeight}; }
 
 // Columns past the layer's edge fall unseen.
 void screenMenu::Moved(int x, int top, int rows) {
@@ -253,7 +251,6 @@ void screenMenu::DrawTitle() {
     DrawCached(title, TitleLeft, TitleTop);
     DrawImagePart(titleLit, TitleLeft + shineOffset, TitleTop, ShineStep, TitleHeight, shineOffset,
                   0);
-    shineDrawn = QRect(TitleLeft + shineOffset, TitleTop, ShineStep, TitleHeight);
     shineOffset += ShineStep;
     if (shineOffset > ShineEnd) shineOffset = 0;
 }
@@ -262,7 +259,7 @@ void screenMenu::Draw() {
     FrameScope frame;
     BackRedraw(2, this,
                {beginGame.Look(), help.Look(), loadGame.Look(), records.Look(), exitGame.Look()},
-               ShineMoved());
+               TitleArea());
     DrawTitle();
     beginGame.Draw();
     loadGame.Draw();

@@ -32,9 +32,8 @@ public:
     // Every screen passes 2. Called inside a FrameScope that covers the owner's drawing.
     void BackRedraw(int16_t mode, const void* owner, std::vector<uint32_t> look,
                     const QRegion& alsoMoving = QRegion());
-    // Where the title's light was drawn last and is drawn next: all of the title that
-    // moves.
-    QRegion ShineMoved() const;
+    // Where the title and its moving light lie.
+    static QRect TitleArea();
     void MouseDown(int16_t button) override;
     int16_t MouseUp() override;
 
@@ -81,7 +80,6 @@ private:
     ImageHandle title;
     ImageHandle titleLit;
     int shineOffset = 0;
-    QRect shineDrawn;
 
     clsButton beginGame;
     clsButton help;
