@@ -183,6 +183,8 @@ void SetTextRecorder(std::function<void(const DrawnText&)> recorder) {
 
 void ResetTextState() { Text() = TextState{}; }
 
+void ForgetTextsOnBlack() { Text().rendered.clear(); }
+
 size_t CachedTexts() {
     const TextState& t = Text();
     return t.rendered.size() + t.bounds.size() + t.laidOut.size();

@@ -40,5 +40,7 @@ void SetTextRecorder(std::function<void(const DrawnText&)> recorder);
 
 // Forgets the current font and text colour (shutdown, and tests).
 void ResetTextState();
+// Lets go of the images DrawTextOnBlack made; they are made again when next drawn.
+void ForgetTextsOnBlack();
 // How many drawn texts the caches hold, so tests can see that they stay bounded.
 size_t CachedTexts();

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <malloc.h>
 
 namespace {
 
@@ -127,10 +128,14 @@ void screenMenu::BackRedraw(int16_t mode, const void* owner, std::vector<uint32_
                   static_cast<int16_t>(Drawing().ScreenHeight - LayerHeight));
 }
 
-// The painter must let go of the layer before the layer itself goes.
+// The painter must let go of the layer before the layer itself goes. The digits' glyphs
+// go too, and the memory all of it held goes back to the system at once rather than
+// staying with the game while the board is played.
 void screenMenu::ReleaseLayer() {
     layerGraphics.reset();
     layer.reset();
+    ForgetTextsOnBlack();
+    malloc_trim(0);
 }
 
 QRect screenMenu::TitleArea() { return {TitleLeft, TitleTop, TitleWidth, TitleHeight}; }
