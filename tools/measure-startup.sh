@@ -38,15 +38,15 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 status() { awk -v key="$2:" '$1 == key { print $2 }' "/proc/$1/status"; }
 mib() { awk -v kb="$1" 'BEGIN { printf "%.1f", kb / 1024 }'; }
-ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+# Nanoseconds all the process's threads have run, finer than the clock ticks of its stat.
+runtime_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ ns += $1 } END { print ns }'; }
 # Percent of one core the process uses over the next $idle seconds.
 idle_cpu() {
     local before after
-    before="$(ticks "$1")"
+    before="$(runtime_ns "$1")"
     sleep "$idle"
-    after="$(ticks "$1")"
-    awk -v t="$((after - before))" -v hz="$(getconf CLK_TCK)" -v s="$idle" \
-        'BEGIN { printf "%.1f", 100 * t / hz / s }'
+    after="$(runtime_ns "$1")"
+    awk -v ns="$((after - before))" -v s="$idle" 'BEGIN { printf "%.2f", ns / 1e7 / s }'
 }
 
 # One launch: prints "mapped content rss_title rss_board threads_title threads_board

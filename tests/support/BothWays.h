@@ -12,10 +12,10 @@
 inline void ExpectSameBothWays(const std::function<void()>& restart,
                                const std::function<void(const std::function<void()>&)>& play) {
     std::vector<QImage> frames[2];
-    for (bool layers : {false, true}) {
+    for (bool caches : {false, true}) {
         restart();
-        Drawing().Caches = layers;
-        std::vector<QImage>& kept = frames[layers];
+        Drawing().Caches = caches;
+        std::vector<QImage>& kept = frames[caches];
         play([&kept] { kept.push_back(Drawing().SpeedBuffer.copy()); });
     }
     ASSERT_EQ(frames[0].size(), frames[1].size());
