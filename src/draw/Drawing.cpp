@@ -295,9 +295,7 @@ void DrawOpaque(const ImageHandle& image, int x, int y) {
         }
         return;
     }
-    painter->setCompositionMode(QPainter::CompositionMode_Source);
-    painter->drawImage(x, y, image->Image());
-    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    PutOpaque(source, QPoint(x, y));
 }
 
 void DrawBackground(const ImageHandle& image) { DrawCached(image, 0, 0); }

@@ -59,12 +59,16 @@ const QRectF Unbounded(0, 0, 4000, 4000);
 // The game writes line breaks as "\r\n"; Qt breaks lines at "\n".
 QString AsLines(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
 
+// Where a text drawn at the origin reaches, measured at the surface's 96 dpi.
+QRectF MeasureText(const QString& text, const QFont& font) {
+    static const QImage surface = MakeSurface(1, 1);
+    return QFontMetricsF(font, &surface).boundingRect(Unbounded, TextFlags, AsLines(text));
+}
+
 // Text on a transparent image, then over black: blending a pixel onto opaque black gives
 // its colour made opaque, pixel for pixel, so the inked part is that.
 OnBlack RenderText(const QString& text, const QFont& font, const QColor& color) {
-    static const QImage surface = MakeSurface(1, 1); // measured at the surface's 96 dpi
-    const QRectF bounds =
-        QFontMetricsF(font, &surface).boundingRect(Unbounded, TextFlags, AsLines(text));
+    const QRectF bounds = MeasureText(text, font);
     constexpr int Margin = 4;
     QImage image = MakeSurface(static_cast<int>(bounds.right()) + Margin,
                                static_cast<int>(bounds.bottom()) + Margin);
@@ -131,10 +135,7 @@ namespace {
 // Where a text drawn at the origin can leave ink, with a pixel to spare for smoothing.
 QRect TextBounds(const QString& text, const QFont& font) {
     return Remembered(Text().bounds, std::make_tuple(text, &font), [&] {
-        static const QImage surface = MakeSurface(1, 1);
-        const QRectF inked =
-            QFontMetricsF(font, &surface).boundingRect(Unbounded, TextFlags, AsLines(text));
-        return inked.toAlignedRect().adjusted(-2, -2, 2, 2);
+        return MeasureText(text, font).toAlignedRect().adjusted(-2, -2, 2, 2);
     });
 }
 
