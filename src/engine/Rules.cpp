@@ -64,6 +64,47 @@ bool HasClash(const Grid& grid, const LayoutRows& layout) {
     return false;
 }
 
+bool AreNeighbours(const LayoutRows& layout, int a, int b) {
+    if (a == b) return false;
+    return a / 9 == b / 9 || a % 9 == b % 9 || RegionOf(layout, a) == RegionOf(layout, b);
+}
+
+int FindClash(const Grid& grid, const LayoutRows& layout, int cell, int digit) {
+    const int row = cell / 9;
+    const int column = cell % 9;
+    for (int c = 0; c < 9; ++c) {
+        if (c != column && grid[row][c] == digit) return 9 * row + c;
+    }
+    for (int r = 0; r < 9; ++r) {
+        if (r != row && grid[r][column] == digit) return 9 * r + column;
+    }
+    // Cells sharing the row or column were covered above.
+    const int region = RegionOf(layout, cell);
+    for (int other = 0; other < 81; ++other) {
+        if (other / 9 != row && other % 9 != column && RegionOf(layout, other) == region &&
+            CellOf(grid, other) == digit)
+            return other;
+    }
+    return -1;
+}
+
+DigitSet AllowedDigits(const Grid& grid, const LayoutRows& layout, int cell) {
+    DigitSet allowed = AllDigits;
+    for (int other = 0; other < 81; ++other) {
+        const int digit = CellOf(grid, other);
+        if (digit != 0 && AreNeighbours(layout, cell, other))
+            allowed &= static_cast<DigitSet>(~DigitBit(digit));
+    }
+    return allowed;
+}
+
+bool IsFull(const Grid& grid) {
+    for (int cell = 0; cell < 81; ++cell) {
+        if (CellOf(grid, cell) == 0) return false;
+    }
+    return true;
+}
+
 bool IsGridFull() {
     for (const auto& row : Sudoku().CurrentGrid) {
         for (int16_t value : row) {

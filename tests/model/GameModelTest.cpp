@@ -1,0 +1,192 @@
+#include "model/GameModel.h"
+#include "engine/Layout.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+// Two completions: cells 32, 35, 41 and 44 hold 1 3 3 1 in the dealt one and 3 1 1 3 in
+// the other. Entering 6 in cell 0 clashes with nothing yet leaves no completion.
+constexpr const char* Dealt =
+    "000008912000005348000002567859760420426850790713924856961537284287419635345286179";
+constexpr const char* Solution =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+
+Grid ToGrid(const std::string& digits) {
+    Grid grid{};
+    for (int cell = 0; cell < 81; ++cell)
+        CellOf(grid, cell) = static_cast<int16_t>(digits[cell] - '0');
+    return grid;
+}
+
+Puzzle TestPuzzle() { return {ToGrid(Dealt), RegularLayout, ToGrid(Solution)}; }
+
+GameModel NewGame() { return {TestPuzzle(), {ToGrid(Dealt), {}}}; }
+
+// The player's part of the board in reading order: "0=5" an entry, "1=(34)" marks.
+std::string Shown(const GameModel& game) {
+    std::ostringstream out;
+    for (int cell = 0; cell < 81; ++cell) {
+        if (game.IsGiven(cell)) continue;
+        if (game.Digit(cell) != 0) out << ' ' << cell << '=' << game.Digit(cell);
+        if (game.Marks(cell) == 0) continue;
+        out << ' ' << cell << "=(";
+        for (int digit = 1; digit <= 9; ++digit) {
+            if (game.Marks(cell) & DigitBit(digit)) out << digit;
+        }
+        out << ')';
+    }
+    return out.str().empty() ? "" : out.str().substr(1);
+}
+
+// Plays a script: "E0:5" enters 5 in cell 0, "M1:3" toggles the mark 3, "X0" erases,
+// "H0" asks a hint, "F" fills candidates, "U" undoes, "R" redoes.
+void Play(GameModel& game, const std::string& script) {
+    std::istringstream words(script);
+    std::string word;
+    while (words >> word) {
+        const int cell = word.size() > 1 ? std::stoi(word.substr(1)) : -1;
+        const size_t colon = word.find(':');
+        const int digit = colon == std::string::npos ? 0 : std::stoi(word.substr(colon + 1));
+        switch (word[0]) {
+        case 'E': game.Play({Move::Kind::Enter, cell, digit}); break;
+        case 'M': game.Play({Move::Kind::Mark, cell, digit}); break;
+        case 'X': game.Play({Move::Kind::Erase, cell}); break;
+        case 'F': game.Play({Move::Kind::FillCandidates}); break;
+        case 'H': game.Hint(cell); break;
+        case 'U': game.Undo(); break;
+        case 'R': game.Redo(); break;
+        default: FAIL() << word;
+        }
+    }
+}
+
+struct Sequence {
+    const char* script;
+    const char* shown;
+    int hintsLeft;
+    bool canRedo;
+};
+
+TEST(GameModel, MoveSequencesUndoAndRedo) {
+    const Sequence sequences[] = {
+        {"E0:5 E1:3 U", "0=5", 3, true},
+        {"E0:5 E1:3 U U R R", "0=5 1=3", 3, false},
+        {"E0:5 U U U R", "0=5", 3, false},
+        {"E0:5 U E1:3 R", "1=3", 3, false},        // a new move drops what could be redone
+        {"E0:5 U E0:8 R", "0=5", 3, false},        // a refused entry (8 stands in row 0) keeps it
+        {"E0:5 E1:3 U X2 R", "0=5 1=3", 3, false}, // so does erasing an empty cell
+        {"E0:5 E0:5 U", "", 3, true},              // the same digit again is no move
+        {"E5:1", "", 3, false},                    // givens never change
+        {"M1:3 M1:4", "1=(34)", 3, false},
+        {"M1:3 M1:3", "", 3, false},
+        {"M1:3 M1:4 U", "1=(3)", 3, true},
+        {"E1:3 M1:4", "1=3", 3, false},     // a cell with an entry takes no marks
+        {"M1:3 E1:3 X1 U", "1=3", 3, true}, // erasing clears entry and marks
+        {"M1:5 M9:5 M32:5 M1:6 E0:5", "0=5 1=(6) 32=(5)", 3, false},
+        {"M1:5 M9:5 E0:5 U", "1=(5) 9=(5)", 3, true}, // one undo brings the marks back
+        {"H0", "0=5", 2, false},
+        {"H0 U", "", 2, true},       // an undone hint stays spent
+        {"H0 U R", "0=5", 2, false}, // and its redo spends no other
+        {"H0 H0 H0 H1 H2 H3", "0=5 1=3 2=4", 0, false},
+        {"F U", "", 3, true},
+    };
+    for (const Sequence& s : sequences) {
+        GameModel game = NewGame();
+        Play(game, s.script);
+        EXPECT_EQ(Shown(game), s.shown) << s.script;
+        EXPECT_EQ(game.HintsLeft(), s.hintsLeft) << s.script;
+        EXPECT_EQ(game.CanRedo(), s.canRedo) << s.script;
+    }
+}
+
+TEST(GameModel, ARefusedEntryNamesTheCellHoldingItsDigit) {
+    GameModel game = NewGame();
+    EXPECT_EQ(game.Play({Move::Kind::Enter, 0, 8}).clash, 5) << "row";
+    EXPECT_EQ(game.Play({Move::Kind::Enter, 0, 4}).clash, 36) << "column";
+    EXPECT_EQ(game.ClashFor(0, 6), -1);
+    EXPECT_FALSE(game.CanUndo());
+}
+
+TEST(GameModel, FillingCandidatesGivesEveryEmptyCellWhatItCanTake) {
+    GameModel game = NewGame();
+    Play(game, "E1:3 F");
+    EXPECT_EQ(game.Marks(0), DigitBit(5) | DigitBit(6));
+    EXPECT_EQ(game.Marks(1), 0) << "a cell with an entry";
+    EXPECT_EQ(game.Marks(32), DigitBit(1) | DigitBit(3));
+    game.Undo();
+    EXPECT_EQ(Shown(game), "1=3");
+}
+
+TEST(GameModel, HintsFollowThePlayersOwnPath) {
+    GameModel game = NewGame();
+    // The other completion: 3 in cell 32, where the dealt solution has 1.
+    Play(game, "E32:3 H35");
+    EXPECT_EQ(game.Digit(35), 1);
+    EXPECT_EQ(game.HintsLeft(), 2);
+}
+
+TEST(GameModel, AWrongEntryIsNamedAndTheHintNotSpent) {
+    struct Case {
+        const char* script;
+        int wrong;
+    };
+    const Case cases[] = {
+        {"E0:6", 0},
+        {"E1:3 E0:6 X1", 0},
+        {"E32:3 E44:1", 44}, // each fits one completion; the later one is to blame
+        {"E44:1 E32:3", 32},
+    };
+    for (const Case& c : cases) {
+        GameModel game = NewGame();
+        Play(game, c.script);
+        const GameModel::HintOutcome hint = game.Hint(2);
+        EXPECT_FALSE(hint.placed) << c.script;
+        EXPECT_EQ(hint.wrongCell, c.wrong) << c.script;
+        EXPECT_EQ(game.HintsLeft(), 3) << c.script;
+    }
+    // A loaded game knows no history: the first entry in reading order that is to blame.
+    Grid loaded = ToGrid(Dealt);
+    CellOf(loaded, 0) = 5;
+    CellOf(loaded, 3) = 3;
+    CellOf(loaded, 9) = 6;
+    GameModel resumed(TestPuzzle(), {loaded, {}});
+    EXPECT_EQ(resumed.WrongEntry(), 3);
+    EXPECT_EQ(NewGame().WrongEntry(), -1);
+}
+
+TEST(GameModel, RestartGivingUpAndCompletionEndTheHistory) {
+    GameModel game = NewGame();
+    Play(game, "M1:3 E0:5 H2");
+    game.Restart();
+    EXPECT_EQ(Shown(game), "");
+    EXPECT_EQ(game.HintsLeft(), 3);
+    EXPECT_FALSE(game.CanUndo());
+
+    Play(game, "E0:5");
+    game.GiveUp();
+    EXPECT_EQ(game.Now().digits, ToGrid(Solution));
+    EXPECT_FALSE(game.Play({Move::Kind::Enter, 1, 3}).after);
+    EXPECT_FALSE(game.Undo());
+    EXPECT_EQ(game.Hint(1).placed, false);
+
+    GameModel won = NewGame();
+    for (int cell = 0; cell < 81; ++cell)
+        won.Play({Move::Kind::Enter, cell, Solution[cell] - '0'});
+    EXPECT_TRUE(won.IsComplete());
+    EXPECT_FALSE(won.Undo()) << "a finished game stays finished";
+}
+
+TEST(GameModel, APuzzleWithoutItsSolutionIsSolved) {
+    Puzzle puzzle = TestPuzzle();
+    puzzle.solution = Grid{};
+    GameModel game(puzzle, {puzzle.givens, {}});
+    game.GiveUp();
+    EXPECT_TRUE(IsFull(game.Now().digits));
+    EXPECT_FALSE(HasClash(game.Now().digits, RegularLayout));
+}
+
+} // namespace
