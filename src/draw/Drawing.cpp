@@ -1,7 +1,5 @@
 #include "draw/Drawing.h"
 
-#include "draw/Text.h"
-
 #include <QFileInfo>
 #include <QLinearGradient>
 #include <cstring>
@@ -72,7 +70,6 @@ void StartDrawing(int width, int height) {
 }
 
 void StopDrawing() {
-    ResetTextState();
     DrawState& d = Drawing();
     d.TargetGraphics = nullptr;
     d.savedTarget = nullptr;

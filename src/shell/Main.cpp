@@ -2,6 +2,7 @@
 
 #include "dialogs/clsWaiting.h"
 #include "draw/Drawing.h"
+#include "draw/Text.h"
 #include "engine/GameSettings.h"
 #include "engine/Hooks.h"
 #include "persist/BestRecords.h"
@@ -156,6 +157,7 @@ void Form_Unload() {
     for (const char* alias : SoundAliases)
         CloseSound(alias);
     StopDrawing();
+    ResetTextState();
     SetPresenter(nullptr); // the window it shows frames in is about to go
     Parts().endProcess();
     // Reached only when the process goes on (tests): the window goes once its close

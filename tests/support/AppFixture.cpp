@@ -64,6 +64,7 @@ void AppFixture::TearDown() {
     SetSoundBackend(nullptr);
     SetPlatform(nullptr);
     StopDrawing();
+    ResetTextState();
 }
 
 void AppFixture::Tick(int n) {
