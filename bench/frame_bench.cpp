@@ -50,8 +50,7 @@ void DealGame(int16_t puzzleType) {
     BuildSolution();
     HideCells(1);
     LoadBlockImages(App().ProgramFolder);
-    GameIntf().CONSTinit();
-    GameIntf().init();
+    GameIntf().init(DealtGame());
     App().CurrentScreen = GameScreen;
     Clock().ctimer = true;
 }

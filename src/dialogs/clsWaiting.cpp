@@ -10,12 +10,15 @@
 #include "engine/Hooks.h"
 #include "engine/Layout.h"
 #include "game/clsGameIntf.h"
+#include "persist/SavedGames.h"
 #include "screens/screenMenu.h"
 #include "shell/AppState.h"
 #include "shell/Dispatcher.h"
 #include "shell/GameClock.h"
 #include "shell/ScreenId.h"
 #include "shell/Screens.h"
+
+#include <utility>
 
 void clsWaiting::BeginNew() {
     GameSettings& s = Settings();
@@ -28,9 +31,9 @@ void clsWaiting::BeginNew() {
     BuildSolution();
     HideCells(s.Level);
     SetProgress(50);
-    GameIntf().CONSTinit();
+    GameModel game = DealtGame();
     SetProgress(60);
-    GameIntf().init();
+    GameIntf().init(std::move(game));
     SetProgress(90);
     GameIntf().Draw();
     // Every stage of a challenge is timed from 0:00:00 against its own limit.
@@ -39,18 +42,13 @@ void clsWaiting::BeginNew() {
     if (!s.TrainingMode) StageDlg().Show();
 }
 
-void clsWaiting::BeginLoad() {
-    GameSettings& s = Settings();
+void clsWaiting::BeginLoad(const SavedGame& game) {
     Open();
-    if (!s.TrainingMode) {
-        s.Level = s.StageLevel[StageIndex()];
-        s.PuzzleType = s.StageType[StageIndex()];
-    }
+    GameModel loaded = ApplySavedGame(game);
     LoadBlockImages(App().ProgramFolder);
-    GameIntf().CONSTinit();
     SetProgress(30);
     BuildLayout(1);
-    GameIntf().init();
+    GameIntf().init(std::move(loaded));
     SetProgress(60);
     GameIntf().Draw();
     SetProgress(90);

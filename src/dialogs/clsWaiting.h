@@ -1,5 +1,6 @@
 #pragma once
 
+#include "persist/SavedGameFile.h"
 #include "shell/Screen.h"
 
 #include <cstdint>
@@ -11,7 +12,7 @@ public:
     // A new puzzle for the chosen (or, in a challenge, the stage's) type and level.
     void BeginNew();
     // The game screen for a game that has just been read from a file.
-    void BeginLoad();
+    void BeginLoad(const SavedGame& game);
     void Draw() override;
 
     int16_t Progress() const { return progress; }

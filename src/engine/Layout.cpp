@@ -68,14 +68,3 @@ int16_t GetIndexInRegion(int column, int row) {
     }
     return -1;
 }
-
-int16_t GetRegionBorders(int column, int row) {
-    int16_t borders = 0;
-    if (column < 8 && GetRegion(column + 1, row) != GetRegion(column, row)) borders |= 1;
-    if (row < 8 && GetRegion(column, row + 1) != GetRegion(column, row)) borders |= 2;
-    return borders;
-}
-
-int16_t GetSolutionDigit(int cellIndex) {
-    return Sudoku().SolutionGrid[cellIndex / 9][cellIndex % 9];
-}

@@ -20,8 +20,6 @@ void BuildLayout(int16_t keep);
 int16_t GetRegion(int column, int row);
 CellPos GetRegionCell(int column, int row, int k);
 int16_t GetIndexInRegion(int column, int row);
-int16_t GetRegionBorders(int column, int row);
-int16_t GetSolutionDigit(int cellIndex);
 
 // RegionCells for any layout, in reading order per region.
 RegionCellTable ComputeRegionCells(const LayoutRows& layout);

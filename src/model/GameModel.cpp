@@ -1,5 +1,6 @@
 #include "model/GameModel.h"
 
+#include "engine/EngineState.h"
 #include "engine/Solver.h"
 
 namespace {
@@ -77,7 +78,7 @@ void GameModel::Restart() {
 }
 
 void GameModel::GiveUp() {
-    positions = {Position{puzzle.solution, {}}};
+    positions = {Now()};
     moves.clear();
     at = 0;
     givenUp = true;
@@ -107,4 +108,9 @@ int GameModel::WrongEntry() const {
             return cell;
     }
     return -1;
+}
+
+GameModel DealtGame() {
+    const EngineState& dealt = Sudoku();
+    return {{dealt.GivenGrid, dealt.RegionLayout, dealt.SolutionGrid}, {dealt.GivenGrid, {}}};
 }

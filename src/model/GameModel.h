@@ -54,7 +54,7 @@ public:
     bool Redo();
     // The dealt puzzle again, with every hint back and no history.
     void Restart();
-    // The board shows the dealt solution and play ends.
+    // Play ends where it stands; the player is shown the puzzle's solution.
     void GiveUp();
 
     // A completion of the current position, if one exists.
@@ -75,3 +75,6 @@ private:
     int hintsLeft = HintsPerGame;
     bool givenUp = false;
 };
+
+// The puzzle the engine dealt last, at its start.
+GameModel DealtGame();

@@ -1,6 +1,5 @@
 #include "persist/SavedGames.h"
 
-#include "engine/EngineState.h"
 #include "engine/GameSettings.h"
 #include "engine/Layout.h"
 #include "engine/Rules.h"
@@ -19,46 +18,20 @@ namespace {
 
 constexpr const char* Filter = "*.sv";
 
-SavedGame CurrentGame() {
+SavedGame CurrentGame(const GameModel& model) {
     const GameSettings& s = Settings();
     const ClockState& c = Clock();
     SavedGame game;
     game.kind = s.TrainingMode ? SavedGame::Kind::Training : SavedGame::Kind::Challenge;
     game.typeOrStage = s.TrainingMode ? s.PuzzleType : int16_t{s.Stage};
     game.level = s.TrainingMode ? s.Level : s.ChallengeLevel;
-    game.current = Sudoku().CurrentGrid;
-    game.given = Sudoku().GivenGrid;
+    game.current = model.Now().digits;
+    game.given = model.ThePuzzle().givens;
     game.ct_h = c.ct_h;
     game.ct_m = c.ct_m;
     game.ct_s = c.ct_s;
     game.challengeScore = s.ChallengeScore;
     return game;
-}
-
-// An old headerless file keeps the level and type the game has now.
-void Apply(const SavedGame& game) {
-    GameSettings& s = Settings();
-    s.TrainingMode = game.kind != SavedGame::Kind::Challenge;
-    switch (game.kind) {
-    case SavedGame::Kind::Training:
-        s.PuzzleType = game.typeOrStage;
-        s.Level = game.level;
-        break;
-    case SavedGame::Kind::Challenge:
-        s.Stage = static_cast<uint8_t>(game.typeOrStage);
-        s.ChallengeLevel = game.level;
-        s.ChallengeScore = game.challengeScore;
-        break;
-    case SavedGame::Kind::Headerless: break;
-    }
-    Sudoku().CurrentGrid = game.current;
-    Sudoku().GivenGrid = game.given;
-    // Hints and the solution must come from this puzzle, never from the last one.
-    Sudoku().SolutionGrid = Grid{};
-    ClockState& c = Clock();
-    c.ct_h = game.ct_h;
-    c.ct_m = game.ct_m;
-    c.ct_s = game.ct_s;
 }
 
 // The givens must have a solution and no digit may stand twice where the rules forbid
@@ -104,10 +77,10 @@ std::string AskOpenFileName() {
     return chosen;
 }
 
-void SaveGame() {
+void SaveGame(const GameModel& model) {
     const std::string name = AskSaveFileName();
     if (name.empty()) return;
-    const std::string failure = WriteFileAtomically(name, EncodeSavedGame(CurrentGame()));
+    const std::string failure = WriteFileAtomically(name, EncodeSavedGame(CurrentGame(model)));
     if (!failure.empty()) {
         TellPlayer("The game could not be saved to " + name + ".\n" + failure,
                    Platform::Icon::Warning);
@@ -116,23 +89,50 @@ void SaveGame() {
     TellPlayer("Game has been saved to " + name, Platform::Icon::Information);
 }
 
-bool LoadGame() {
+std::optional<SavedGame> LoadGame() {
     const std::string name = AskOpenFileName();
-    return !name.empty() && LoadGameFrom(name);
+    if (name.empty()) return std::nullopt;
+    return LoadGameFrom(name);
 }
 
-bool LoadGameFrom(const std::string& path) {
+std::optional<SavedGame> LoadGameFrom(const std::string& path) {
     const auto bytes = ReadFileHead(path, ChallengeSavedGameSize);
     if (!bytes) {
         TellPlayer("The file " + path + " could not be opened.", Platform::Icon::Warning);
-        return false;
+        return std::nullopt;
     }
     const auto game = DecodeSavedGame(*bytes);
     if (!game || !FollowsTheRules(*game)) {
         TellPlayer("The file " + path + " is not a saved game of Korvel Sudoku, or it is damaged.",
                    Platform::Icon::Warning);
-        return false;
+        return std::nullopt;
     }
-    Apply(*game);
-    return true;
+    return game;
+}
+
+// An old headerless file keeps the level and type the game has now. The layout is the
+// one the settings now name.
+GameModel ApplySavedGame(const SavedGame& game) {
+    GameSettings& s = Settings();
+    s.TrainingMode = game.kind != SavedGame::Kind::Challenge;
+    switch (game.kind) {
+    case SavedGame::Kind::Training:
+        s.PuzzleType = game.typeOrStage;
+        s.Level = game.level;
+        break;
+    case SavedGame::Kind::Challenge:
+        s.Stage = static_cast<uint8_t>(game.typeOrStage);
+        s.ChallengeLevel = game.level;
+        s.ChallengeScore = game.challengeScore;
+        s.Level = s.StageLevel[StageIndex()];
+        s.PuzzleType = s.StageType[StageIndex()];
+        break;
+    case SavedGame::Kind::Headerless: break;
+    }
+    ClockState& c = Clock();
+    c.ct_h = game.ct_h;
+    c.ct_m = game.ct_m;
+    c.ct_s = game.ct_s;
+    // The file holds no solution: the model solves the givens.
+    return GameModel({game.given, LayoutOf(s.PuzzleType), Grid{}}, {game.current, {}});
 }

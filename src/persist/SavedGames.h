@@ -1,17 +1,25 @@
 #pragma once
 
+#include "model/GameModel.h"
+#include "persist/SavedGameFile.h"
+
+#include <optional>
 #include <string>
 
 // Asks for a file name and writes the game in progress to it; tells the player where it
 // went, or why it could not be written.
-void SaveGame();
+void SaveGame(const GameModel& game);
 
-// Asks for a saved game and reads it into the game state. False when the player cancels
-// or the file cannot be used (the player has been told why); the state is then untouched.
-bool LoadGame();
+// Asks for a saved game and reads it. Nothing when the player cancels or the file cannot be
+// used (the player has been told why).
+std::optional<SavedGame> LoadGame();
 
 // Reads one saved game by its path, with the same checks and messages as LoadGame.
-bool LoadGameFrom(const std::string& path);
+std::optional<SavedGame> LoadGameFrom(const std::string& path);
+
+// Makes a loaded game the one in play: its mode, level, stage, score and clock, and the
+// game model of its grids.
+GameModel ApplySavedGame(const SavedGame& game);
 
 // The chosen path, or empty text when nothing is to be saved (cancelled, or the player
 // would not replace an existing file).

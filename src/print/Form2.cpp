@@ -44,7 +44,8 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, int left) {
 
 } // namespace
 
-Form2::Form2(const QPageLayout& paper, QWidget* parent) : QDialog(parent), paper(paper) {
+Form2::Form2(const QPageLayout& paper, const Puzzle& puzzle, QWidget* parent)
+    : QDialog(parent), paper(paper), puzzle(puzzle) {
     setWindowTitle(QStringLiteral("Print"));
     setFixedSize(461, 605);
     Command3 = MakeButton(this, QStringLiteral("Print"), 192);
@@ -59,7 +60,7 @@ Form2::Form2(const QPageLayout& paper, QWidget* parent) : QDialog(parent), paper
     r = SetupPreview(*Picture1);
     QPainter painter(&preview);
     const QSizeF page = paper.fullRect(QPageLayout::Inch).size();
-    DrawPage({painter, page, ScreenDpi * r}, r);
+    DrawPage({painter, page, ScreenDpi * r}, r, puzzle);
     painter.end();
     Picture1->setPixmap(QPixmap::fromImage(preview));
 }
@@ -93,7 +94,7 @@ void Form2::PrintOnPrinter() {
     QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     printer.setFullPage(true);
     printer.setDocName(QString::fromLatin1(ProgramTitle));
-    if (!PrintPageOn(printer) || printer.printerState() == QPrinter::Error) {
+    if (!PrintPageOn(printer, puzzle) || printer.printerState() == QPrinter::Error) {
         Tell("The page was not printed: the printer reported an error. Check that it is "
              "switched on and ready, then try again.");
     } else if (printer.printerState() == QPrinter::Aborted) {
@@ -120,7 +121,7 @@ void Form2::SaveAsPdf() {
     writer.setPageLayout(QPageLayout(paper.pageSize(), paper.orientation(), QMarginsF()));
     writer.setTitle(QString::fromLatin1(ProgramTitle));
     writer.setCreator(QString::fromLatin1(ProgramTitle));
-    if (!PrintPageOn(writer)) {
+    if (!PrintPageOn(writer, puzzle)) {
         file.cancelWriting();
         Tell("The page could not be saved to " + name + ".");
         return;
@@ -132,11 +133,11 @@ void Form2::SaveAsPdf() {
     TellPlayer("The page has been saved to " + name, Platform::Icon::Information);
 }
 
-void ShowPrintForm() {
+void ShowPrintForm(const Puzzle& puzzle) {
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     QPageLayout paper(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
     if (ThePlatform().HasDefaultPrinter() && !printer.isNull())
         paper = QPrinter(printer).pageLayout();
-    Form2 form(paper, MainWindow());
+    Form2 form(paper, puzzle, MainWindow());
     form.exec();
 }

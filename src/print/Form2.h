@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Puzzle.h"
+
 #include <QDialog>
 #include <QImage>
 #include <QPageLayout>
@@ -11,7 +13,7 @@ class QPushButton;
 class Form2 : public QDialog {
 public:
     // paper: the page the preview shows and a PDF is written at.
-    explicit Form2(const QPageLayout& paper, QWidget* parent = nullptr);
+    Form2(const QPageLayout& paper, const Puzzle& puzzle, QWidget* parent = nullptr);
 
     double Ratio() const { return r; }
     const QImage& Preview() const { return preview; }
@@ -23,6 +25,7 @@ private:
     void SaveAsPdf();
 
     QPageLayout paper;
+    Puzzle puzzle;
     QPushButton* Command3;
     QPushButton* Command1;
     QLabel* Picture1;
@@ -32,4 +35,4 @@ private:
 
 // Opens the print form for the default printer's paper (A4 without a printer) and waits
 // until it is closed; the game clock keeps running meanwhile.
-void ShowPrintForm();
+void ShowPrintForm(const Puzzle& puzzle);

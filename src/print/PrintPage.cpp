@@ -1,9 +1,8 @@
 #include "print/PrintPage.h"
 
 #include "draw/FontSubstitutes.h"
-#include "engine/EngineState.h"
-#include "engine/GameSettings.h"
 #include "engine/Layout.h"
+#include "engine/Rules.h"
 #include "shell/AppState.h"
 
 #include <QPagedPaintDevice>
@@ -57,7 +56,7 @@ private:
 
 } // namespace
 
-void DrawPage(const PageTarget& target, double r) {
+void DrawPage(const PageTarget& target, double r, const Puzzle& puzzle) {
     const double width = target.inches.width();
     const double height = target.inches.height();
     const double m = width / 40;
@@ -69,7 +68,7 @@ void DrawPage(const PageTarget& target, double r) {
     PagePen pen(target);
 
     pen.Box(thick, m, m, S);
-    const bool regular = Settings().PuzzleType == 0;
+    const bool regular = puzzle.layout == RegularLayout;
     if (regular) {
         for (int i = 1; i <= 3; ++i) {
             pen.Line(thick, m, m + 3 * i * c, m + S, m + 3 * i * c);
@@ -82,7 +81,7 @@ void DrawPage(const PageTarget& target, double r) {
     }
 
     const QFont digits = PageFont(24 * r, true);
-    const Grid& given = Sudoku().GivenGrid;
+    const Grid& given = puzzle.givens;
     for (int row = 0; row < 9; ++row) {
         for (int column = 0; column < 9; ++column) {
             const double x = m + column * c;
@@ -92,9 +91,10 @@ void DrawPage(const PageTarget& target, double r) {
                 pen.Text(digits, x + c / 4, y + c / 4,
                          QLatin1Char(' ') + QString::number(given[row][column]));
             if (regular) continue;
-            const int16_t borders = GetRegionBorders(column, row);
-            const bool right = borders == 1 || borders == 3;
-            const bool below = borders == 2 || borders == 3;
+            const int cell = 9 * row + column;
+            const int region = RegionOf(puzzle.layout, cell);
+            const bool right = column < 8 && RegionOf(puzzle.layout, cell + 1) != region;
+            const bool below = row < 8 && RegionOf(puzzle.layout, cell + 9) != region;
             pen.Line(right ? thick : 1, x + c, y, x + c, y + c);
             pen.Line(below ? thick : 1, x, y + c, x + c, y + c);
         }
@@ -105,10 +105,10 @@ void DrawPage(const PageTarget& target, double r) {
                  QString::fromStdString(App().VersionText));
 }
 
-bool PrintPageOn(QPagedPaintDevice& device) {
+bool PrintPageOn(QPagedPaintDevice& device, const Puzzle& puzzle) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const double dpi = device.logicalDpiX();
-    DrawPage({painter, QSizeF(device.width() / dpi, device.height() / dpi), dpi}, 1.0);
+    DrawPage({painter, QSizeF(device.width() / dpi, device.height() / dpi), dpi}, 1.0, puzzle);
     return painter.end();
 }

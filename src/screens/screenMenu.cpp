@@ -318,9 +318,11 @@ int16_t screenMenu::MouseUp() {
         ExitGame();
         return 0;
     }
-    if (loadGame.MouseUp() && LoadGame()) {
-        Waiting().BeginLoad();
-        return 0;
+    if (loadGame.MouseUp()) {
+        if (const auto game = LoadGame()) {
+            Waiting().BeginLoad(*game);
+            return 0;
+        }
     }
     Draw();
     return 0;

@@ -58,7 +58,7 @@ void DispatchMouseUp() {
     if (!screen) return;
     const bool confirm = OnScreen(ConfirmDialog);
     const int16_t answer = screen->MouseUp();
-    if (confirm && answer != 0) GameIntf().DlgRetCallback(answer);
+    if (confirm && answer != 0) GameIntf().QuestionAnswered(answer);
 }
 
 void DispatchKeyDown(int16_t keyCode, int16_t shift) {
@@ -77,6 +77,13 @@ void DispatchKeyDown(int16_t keyCode, int16_t shift) {
     case KeyDown: MoveSelection(3); break;
     case KeyS:
         if (shift == CtrlKey) GameIntf().SaveShortcut();
+        break;
+    case KeyZ:
+        if (shift == CtrlKey) GameIntf().Undo();
+        if (shift == (CtrlKey | ShiftKey)) GameIntf().Redo();
+        break;
+    case KeyY:
+        if (shift == CtrlKey) GameIntf().Redo();
         break;
     default: break;
     }
@@ -121,13 +128,13 @@ void ShowPause() { PauseDlg().Show(); }
 
 void UpdateClockDisplay(int16_t hours, int16_t minutes, int16_t seconds) {
     if (Settings().TrainingMode) {
-        GameIntf().Settimer(ClockText(hours, minutes, seconds));
+        GameIntf().ShowClock(ClockText(hours, minutes, seconds));
     } else {
-        GameIntf().SetTC(static_cast<int16_t>(minutes * 60 + seconds));
+        GameIntf().StageClock(minutes * 60 + seconds);
     }
 }
 
-void FlashTick() { GameIntf().FlashChk(); }
+void FlashTick() { GameIntf().FlashTick(); }
 
 QString ClockText(int16_t hours, int16_t minutes, int16_t seconds) {
     return TwoDigits(hours) + ":" + TwoDigits(minutes) + ":" + TwoDigits(seconds);

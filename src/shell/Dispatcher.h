@@ -15,6 +15,8 @@ enum KeyCode : int16_t {
     KeyDown = 40,
     KeyA = 65,
     KeyS = 83,
+    KeyY = 89,
+    KeyZ = 90,
 };
 
 // Shift-state bits.

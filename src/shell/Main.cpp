@@ -149,7 +149,7 @@ void Main(const std::string& executableFolder, const SystemParts& system) {
 
 void OpenSavedGame(const std::string& path) {
     App().DialogFileName = QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
-    if (LoadGameFrom(path)) Waiting().BeginLoad();
+    if (const auto game = LoadGameFrom(path)) Waiting().BeginLoad(*game);
 }
 
 void Form_Unload() {

@@ -4,6 +4,8 @@
 #include "draw/GameImages.h"
 #include "draw/Text.h"
 
+#include <bit>
+
 namespace {
 
 // (alpha, red, green, blue) as seen on screen.
@@ -16,30 +18,37 @@ void UseTextColor(const Argb& c) { SetTextColor(c.b, c.g, c.r, c.a); }
 // The flash uses the third picture of the surface strip.
 constexpr int FlashFrame = 2;
 
+// Several marks share the cell in three rows of three.
+constexpr float MarkPoints = 10;
+constexpr int MarkLeft = 7;
+constexpr int MarkTop = 2;
+constexpr int MarkPitch = 18;
+
 } // namespace
 
-void clsMyBtn::setnm(int16_t i, bool pf) {
-    text = QString::number(i);
-    pencil = pf;
+void clsMyBtn::SetContent(int shownDigit, DigitSet shownMarks) {
+    digit = shownDigit;
+    marks = shownDigit == 0 ? shownMarks : 0;
 }
 
 void clsMyBtn::init(int16_t Wid, int16_t hei, int16_t number, uint8_t region, bool oneBased) {
-    text = QString::number(number);
+    digit = number;
+    marks = 0;
     Enabled = number == 0;
     box.width = Wid;
     box.height = hei;
     gametype = oneBased;
     // A flash cut short by the end of the last game must not linger on the new board.
-    Ckframe = 0;
+    flashStep = 0;
     shade = static_cast<uint8_t>(oneBased ? region - 1 : region);
 }
 
 void clsMyBtn::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_top); }
 
 uint32_t clsMyBtn::Look() const {
-    return text.front().unicode() | uint32_t{pencil} << 16 | uint32_t{Enabled} << 17 |
-           uint32_t{OnMove} << 18 | uint32_t{Highlighted} << 19 |
-           static_cast<uint32_t>(Ckframe & 7) << 20;
+    return static_cast<uint32_t>(digit) | uint32_t{marks} << 4 | uint32_t{Enabled} << 13 |
+           uint32_t{OnMove} << 14 | uint32_t{Highlighted} << 15 |
+           static_cast<uint32_t>(flashStep & 7) << 16;
 }
 
 void clsMyBtn::DrawTospeedBuffer(Graphics& g) const {
@@ -52,9 +61,9 @@ void clsMyBtn::Draw(bool mpause) {
         if (Highlighted) DrawCached(d.BlockFrameImage, box.left, box.top);
         // Hover lifts the cell's own shade over the board and any highlight.
         if (Enabled && OnMove) DrawCached(d.BlockImages[shade], box.left, box.top);
-        if (Ckframe > 0) {
+        if (flashStep > 0) {
             DrawImagePart(TheGameImages().Surface, box.left + 3, box.top + 3, box.width, box.height,
-                          FlashFrame * box.width, 0, static_cast<float>(d.FlashOpacity[Ckframe]));
+                          FlashFrame * box.width, 0, static_cast<float>(d.FlashOpacity[flashStep]));
         }
         DrawNumber();
     }
@@ -62,15 +71,11 @@ void clsMyBtn::Draw(bool mpause) {
 }
 
 // The shadow falls below right on the player's digits and above left on the givens,
-// so the two read apart at a glance.
+// so the two read apart at a glance. A single mark stands where a digit would, in a small
+// font; several stand each in its own place of a 3 x 3 arrangement, 1 at top left.
 void clsMyBtn::DrawNumber() const {
-    if (pencil) {
-        SetFont(QStringLiteral("Arial"), 12, FontRegular);
-    } else {
-        SetFont(QStringLiteral("Impact"), 24, FontBold);
-    }
-    if (text == QLatin1String("0")) return;
-
+    const int count = std::popcount(marks);
+    if (digit == 0 && count == 0) return;
     Argb face{};
     Argb shadow{};
     if (Enabled) {
@@ -80,12 +85,29 @@ void clsMyBtn::DrawNumber() const {
         face = Highlighted ? Argb{255, 32, 32, 32} : Argb{200, 180, 180, 180};
         shadow = Highlighted ? Argb{128, 255, 255, 255} : Argb{255, 0, 0, 0};
     }
+    const auto put = [&](int x, int y, int shadowOffset, const QString& text) {
+        UseTextColor(shadow);
+        DrawText(static_cast<int16_t>(x + shadowOffset), static_cast<int16_t>(y + shadowOffset),
+                 text);
+        UseTextColor(face);
+        DrawText(static_cast<int16_t>(x), static_cast<int16_t>(y), text);
+    };
     const int shadowOffset = Enabled ? 3 : -1;
-    UseTextColor(shadow);
-    DrawText(static_cast<int16_t>(box.left + 15 + shadowOffset),
-             static_cast<int16_t>(box.top + 13 + shadowOffset), text);
-    UseTextColor(face);
-    DrawText(static_cast<int16_t>(box.left + 15), static_cast<int16_t>(box.top + 13), text);
+    if (digit != 0) {
+        SetFont(QStringLiteral("Impact"), 24, FontBold);
+        put(box.left + 15, box.top + 13, shadowOffset, QString::number(digit));
+    } else if (count == 1) {
+        SetFont(QStringLiteral("Arial"), 12, FontRegular);
+        put(box.left + 15, box.top + 13, shadowOffset,
+            QString::number(std::countr_zero(marks) + 1));
+    } else {
+        SetFont(QStringLiteral("Arial"), MarkPoints, FontRegular);
+        for (int d = 1; d <= 9; ++d) {
+            if ((marks & DigitBit(d)) == 0) continue;
+            put(box.left + MarkLeft + MarkPitch * ((d - 1) % 3),
+                box.top + MarkTop + MarkPitch * ((d - 1) / 3), 1, QString::number(d));
+        }
+    }
 }
 
 bool clsMyBtn::MouseMove(int16_t X, int16_t Y) {

@@ -1,23 +1,25 @@
 #pragma once
 
 #include "draw/Graphics.h"
+#include "engine/Rules.h"
 #include "widgets/WidgetBox.h"
 
-#include <QString>
 #include <cstdint>
 
-// One cell of the board. Only cells that were empty when the puzzle was dealt react to
-// the pointer; the game screen acts on the press, so a cell takes no release.
+// One cell of the board: a digit, or the player's pencil marks. Only cells that were empty
+// when the puzzle was dealt react to the pointer; the game screen acts on the press, so a
+// cell takes no release.
 class clsMyBtn {
 public:
     bool Enabled = false;  // editable: empty when dealt
     bool OnMove = false;   // the pointer is over this editable cell
-    int16_t Ckframe = 0;   // flash countdown 5..1, 0 for none
+    int flashStep = 0;     // flash countdown 5..1, 0 for none
     bool gametype = false; // region numbers count from 1 (Nonomino boards)
 
     int32_t getLOC_x() const { return box.left; }
     int32_t getLOC_y() const { return box.top; }
-    void setnm(int16_t i, bool pf = false);
+    // What the cell shows: a digit, or when it is 0 the marks.
+    void SetContent(int digit, DigitSet marks);
     void init(int16_t Wid, int16_t hei, int16_t number, uint8_t region, bool oneBased);
     void SetLocation(int16_t m_Left, int16_t m_top);
     // Paints the region shade into a board image once, instead of every frame.
@@ -31,14 +33,15 @@ public:
     bool MouseMove(int16_t X, int16_t Y);
     bool MouseDown() const { return Enabled && OnMove; }
 
-    QString Text() const { return text; }
-    bool Pencil() const { return pencil; }
+    int Digit() const { return digit; }
+    DigitSet Marks() const { return marks; }
 
 private:
     void DrawNumber() const;
+    void DrawMarks() const;
 
-    QString text = QStringLiteral("0");
-    bool pencil = false;
+    int digit = 0;
+    DigitSet marks = 0;
     bool Highlighted = false;
     WidgetBox box;
     uint8_t shade = 0; // index into the drawing layer's block images

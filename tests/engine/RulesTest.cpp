@@ -1,73 +1,51 @@
 #include "engine/Rules.h"
-#include "engine/EngineState.h"
-#include "engine/GameSettings.h"
 #include "engine/Layout.h"
+#include "engine/Templates.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-int16_t At(int row, int column) { return static_cast<int16_t>(9 * row + column); }
+int At(int row, int column) { return 9 * row + column; }
 
-class RulesTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetSudoku();
-        ResetSettings();
-        BuildLayout(0);
-    }
+TEST(Rules, ClashScanRunsRowThenColumnThenRegion) {
+    Grid grid{};
+    auto put = [&](int row, int column, int digit) {
+        CellOf(grid, At(row, column)) = static_cast<int16_t>(digit);
+    };
+    put(3, 3, 6);
+    EXPECT_EQ(FindClash(grid, RegularLayout, At(4, 4), 6), At(3, 3));
+    put(8, 4, 6);
+    EXPECT_EQ(FindClash(grid, RegularLayout, At(4, 4), 6), At(8, 4)) << "column before region";
+    put(4, 7, 6);
+    put(4, 1, 6);
+    EXPECT_EQ(FindClash(grid, RegularLayout, At(4, 4), 6), At(4, 1))
+        << "row first, lowest column first";
+    EXPECT_EQ(AllowedDigits(grid, RegularLayout, At(4, 4)), AllDigits & ~DigitBit(6));
+    EXPECT_EQ(FindClash(grid, RegularLayout, At(4, 1), 6), At(4, 7)) << "never the cell itself";
+    EXPECT_EQ(FindClash(grid, RegularLayout, At(0, 0), 6), -1);
 
-    static void Put(int row, int column, int16_t digit) {
-        Sudoku().CurrentGrid[row][column] = digit;
-    }
-
-    // The clash reported for placing num at (row, column), or -1 when it is stored.
-    static int16_t Clash(int row, int column, int16_t num) {
-        int16_t clash = -1;
-        return TryPlaceDigit(At(row, column), num, clash) ? int16_t{-1} : clash;
-    }
-};
-
-TEST_F(RulesTest, ScanReportsRowThenColumnThenRegion) {
-    Put(3, 3, 6);
-    EXPECT_EQ(Clash(4, 4, 6), At(3, 3));
-    Put(8, 4, 6);
-    EXPECT_EQ(Clash(4, 4, 6), At(8, 4)) << "column before region";
-    Put(4, 7, 6);
-    Put(4, 1, 6);
-    EXPECT_EQ(Clash(4, 4, 6), At(4, 1)) << "row first, lowest column first";
-    EXPECT_FALSE(IsDigitAllowed(At(4, 4), 6));
-    EXPECT_EQ(Sudoku().CurrentGrid[4][4], 0);
-    // A box neighbour in the same row is the row step's find, even with a second 5
-    // elsewhere in the box.
-    Put(0, 2, 5);
-    Put(1, 1, 5);
-    EXPECT_EQ(Clash(0, 0, 5), At(0, 2));
+    // Template 1: (row 3, column 1) lies in the region of (0, 0), (0, 4) does not.
+    const LayoutRows& nonomino = NonominoTemplates()[0].layout;
+    grid = {};
+    put(3, 1, 8);
+    EXPECT_EQ(FindClash(grid, nonomino, At(0, 0), 8), At(3, 1));
+    EXPECT_EQ(FindClash(grid, nonomino, At(0, 4), 8), -1);
+    EXPECT_TRUE(AreNeighbours(nonomino, At(0, 0), At(3, 1)));
+    EXPECT_FALSE(AreNeighbours(nonomino, At(0, 0), At(0, 0)));
 }
 
-TEST_F(RulesTest, NonominoRegionsAreScanned) {
-    Settings().PuzzleType = 1;
-    BuildLayout(-1);
-    Put(3, 1, 8); // template 1: (row 3, column 1) lies in the region of (0,0)
-    EXPECT_EQ(Clash(0, 0, 8), At(3, 1));
-    EXPECT_TRUE(IsDigitAllowed(At(0, 4), 8));
-    EXPECT_FALSE(IsDigitAllowed(At(1, 2), 8));
-}
-
-TEST_F(RulesTest, StoringErasingAndTheClashReport) {
-    int16_t clash = 42;
-    EXPECT_TRUE(TryPlaceDigit(At(2, 2), 7, clash));
-    EXPECT_EQ(clash, 42) << "a stored digit leaves the report alone";
-    EXPECT_TRUE(TryPlaceDigit(At(2, 2), 7, clash)) << "a cell never clashes with itself";
-    EXPECT_TRUE(TryPlaceDigit(At(2, 2), 3, clash));
-    EXPECT_EQ(Sudoku().CurrentGrid[2][2], 3);
-    EXPECT_FALSE(IsGridFull());
-    EXPECT_TRUE(TryPlaceDigit(At(2, 2), 0, clash));
-    EXPECT_EQ(Sudoku().CurrentGrid[2][2], 0);
-    EXPECT_EQ(clash, -1);
-    for (int i = 0; i < 81; ++i)
-        Put(i / 9, i % 9, static_cast<int16_t>((3 * (i / 9) + i / 27 + i) % 9 + 1));
-    EXPECT_TRUE(IsGridFull()) << "any full grid, whatever the solution grid holds";
+TEST(Rules, FullGridsAndClashesInAnyUnit) {
+    Grid grid{};
+    for (int cell = 0; cell < 81; ++cell)
+        CellOf(grid, cell) = static_cast<int16_t>((3 * (cell / 9) + cell / 27 + cell) % 9 + 1);
+    EXPECT_TRUE(IsFull(grid));
+    EXPECT_FALSE(HasClash(grid, RegularLayout));
+    EXPECT_TRUE(HasClash(grid, NonominoTemplates()[0].layout));
+    std::swap(grid[0][0], grid[1][0]); // row 0 now holds a digit twice
+    EXPECT_TRUE(HasClash(grid, RegularLayout));
+    grid[4][4] = 0;
+    EXPECT_FALSE(IsFull(grid));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "engine/EngineState.h"
+#include "game/clsGameIntf.h"
 #include "persist/FileIO.h"
 #include "persist/SavedGameFile.h"
 #include "screens/screenMenu.h"
@@ -45,8 +45,8 @@ TEST_F(OpenSavedGameFlow, AGoodFileStartsOnItsBoardWithItsClock) {
     const SavedGame saved = GameInProgress();
     OpenSavedGame(Write("26-01-31.sv", EncodeSavedGame(saved)));
     EXPECT_EQ(App().CurrentScreen, GameScreen);
-    EXPECT_EQ(Sudoku().CurrentGrid, saved.current);
-    EXPECT_EQ(Sudoku().GivenGrid, saved.given);
+    EXPECT_EQ(GameIntf().Model().Now().digits, saved.current);
+    EXPECT_EQ(GameIntf().Model().ThePuzzle().givens, saved.given);
     EXPECT_EQ(Clock().ct_m, 4);
     EXPECT_TRUE(Clock().ctimer);
     EXPECT_TRUE(platform.asked.empty()) << platform.asked.front();

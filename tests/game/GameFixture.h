@@ -47,19 +47,18 @@ protected:
         s.GivenGrid = s.SolutionGrid;
         for (int i : holes)
             s.GivenGrid[i / 9][i % 9] = 0;
-        s.CurrentGrid = s.GivenGrid;
         Begin();
     }
 
+    // The game the engine dealt last, on the board.
     static void Begin() {
-        GameIntf().CONSTinit();
-        GameIntf().init();
+        GameIntf().init(DealtGame());
         App().CurrentScreen = 2;
         Clock().ctimer = true;
     }
 
     static clsGameIntf& Game() { return GameIntf(); }
-    static int16_t Value(int i) { return Sudoku().CurrentGrid[i / 9][i % 9]; }
+    static int Value(int i) { return Game().Model().Digit(i); }
 
     static QPoint CellCenter(int i) { return {222 + 60 * (i % 9) + 29, 38 + 60 * (i / 9) + 29}; }
 

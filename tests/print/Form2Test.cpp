@@ -24,7 +24,7 @@ protected:
     void SetUp() override {
         GameFixture::SetUp();
         StartRegular({1, 2, 3, 10, 20, 30, 40, 50, 60, 70, 80});
-        Sudoku().CurrentGrid[0][1] = 5; // the player's entry, never printed
+        Enter(1, Solved(0, 1) - 1); // the player's entry, never printed
     }
 
     static void PressPrint(Form2& form) {
@@ -54,7 +54,7 @@ TEST_F(PrintForm, PreviewTakesTheShapeOfThePaperAtItsScale) {
         {Paper(QPageSize::A4, QPageLayout::Landscape), {437, 309}},
     };
     for (const Case& c : cases) {
-        Form2 form(c.paper);
+        Form2 form(c.paper, Game().Model().ThePuzzle());
         const QSizeF inches = c.paper.fullRect(QPageLayout::Inch).size();
         EXPECT_EQ(form.Preview().size(), c.box) << inches.width();
         EXPECT_NEAR(form.Ratio(), c.box.height() / 96.0 / inches.height(), 0.002);
@@ -64,7 +64,7 @@ TEST_F(PrintForm, PreviewTakesTheShapeOfThePaperAtItsScale) {
 TEST_F(PrintForm, WithoutAPrinterThePageIsSavedAsAPdfOfTheSamePage) {
     platform.answers = {Platform::Answer::Yes};
     platform.fileNames = {PdfPath("puzzle").toStdString()};
-    Form2 form(Paper(QPageSize::A4, QPageLayout::Portrait));
+    Form2 form(Paper(QPageSize::A4, QPageLayout::Portrait), Game().Model().ThePuzzle());
     PressPrint(form);
 
     const QString path = PdfPath("puzzle.pdf");
@@ -102,7 +102,7 @@ TEST_F(PrintForm, WithoutAPrinterThePageIsSavedAsAPdfOfTheSamePage) {
 }
 
 TEST_F(PrintForm, APdfIsWrittenOnlyWhenThePlayerAgreesAndNeverHalf) {
-    Form2 form(Paper(QPageSize::A4, QPageLayout::Portrait));
+    Form2 form(Paper(QPageSize::A4, QPageLayout::Portrait), Game().Model().ThePuzzle());
     platform.answers = {Platform::Answer::No};
     PressPrint(form);
     EXPECT_EQ(platform.asked, std::vector<std::string>{PdfQuestion});
@@ -139,7 +139,7 @@ TEST_F(PrintForm, APdfIsWrittenOnlyWhenThePlayerAgreesAndNeverHalf) {
 TEST_F(PrintForm, APrinterThatFailsIsReportedAndNothingClaimedPrinted) {
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a real printer would print";
     platform.hasPrinter = true;
-    Form2 form(Paper(QPageSize::A4, QPageLayout::Portrait));
+    Form2 form(Paper(QPageSize::A4, QPageLayout::Portrait), Game().Model().ThePuzzle());
     PressPrint(form);
     ASSERT_EQ(platform.asked.size(), 1u);
     EXPECT_NE(platform.asked[0].find("The page was not printed"), std::string::npos);

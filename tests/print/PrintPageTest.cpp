@@ -23,12 +23,12 @@ protected:
         page.setDotsPerMeterY(static_cast<int>(std::lround(Dpi / 0.0254)));
         page.fill(Qt::white);
         QPainter painter(&page);
-        DrawPage({painter, inches, Dpi}, r);
+        DrawPage({painter, inches, Dpi}, r, {Sudoku().GivenGrid, Sudoku().RegionLayout, {}});
         painter.end();
         m = inches.width() / 40;
     }
 
-    // A known solution with some givens, and the player's entries in other cells.
+    // Some givens of a puzzle.
     static void Deal(int16_t type) {
         Settings().PuzzleType = type;
         BuildLayout(1);
@@ -37,9 +37,6 @@ protected:
             for (int column = 0; column < 9; ++column)
                 s.GivenGrid[row][column] =
                     (row + 2 * column) % 3 == 0 ? static_cast<int16_t>(column + 1) : 0;
-        s.CurrentGrid = s.GivenGrid;
-        s.CurrentGrid[0][1] = 7;
-        s.CurrentGrid[8][8] = 2;
     }
 
     int Dots(double inches) const { return static_cast<int>(std::lround(inches * Dpi)); }

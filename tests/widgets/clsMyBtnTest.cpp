@@ -74,10 +74,10 @@ TEST_F(MyBtnTest, HighlightLastsOneDrawAndPauseHidesEverything) {
     EXPECT_EQ(Look(cell, 102, 102), qRgb(0, 0, 0)) << "gone in the second draw";
 
     cell.DrawH();
-    cell.Ckframe = 3;
+    cell.flashStep = 3;
     EXPECT_EQ(Look(cell, 102, 102, true), qRgb(0, 0, 0));
     EXPECT_FALSE(Ink().isValid()) << "no number on a paused board";
-    cell.Ckframe = 0;
+    cell.flashStep = 0;
     EXPECT_EQ(Look(cell, 102, 102), qRgb(0, 0, 0)) << "the paused draw used up the highlight";
 }
 
@@ -85,10 +85,10 @@ TEST_F(MyBtnTest, FlashFadesWithTheCountdown) {
     clsMyBtn cell = Make(0);
     const std::pair<int, int> steps[] = {{5, 51}, {4, 102}, {3, 153}, {2, 102}, {1, 51}, {0, 0}};
     for (const auto& [frame, red] : steps) {
-        cell.Ckframe = static_cast<int16_t>(frame);
+        cell.flashStep = frame;
         EXPECT_NEAR(qRed(Look(cell, 130, 130)), red, 2) << "step " << frame;
     }
-    cell.Ckframe = 5;
+    cell.flashStep = 5;
     EXPECT_EQ(Look(cell, 102, 102), qRgb(0, 0, 0)) << "the flash is inset by 3 pixels";
     EXPECT_NE(Look(cell, 103, 103), qRgb(0, 0, 0));
 
@@ -127,7 +127,7 @@ TEST_F(MyBtnTest, GivenAndEnteredDigitsDifferInFaceAndShadow) {
     };
 
     clsMyBtn entered = Make(0);
-    entered.setnm(8);
+    entered.SetContent(8, 0);
     draw(entered);
     EXPECT_GT(countOf(qRgb(255, 255, 255)), 20) << "white face";
     EXPECT_GT(countOf(qRgb(0, 0, 127)), 20) << "half-dark shadow";
@@ -143,18 +143,30 @@ TEST_F(MyBtnTest, GivenAndEnteredDigitsDifferInFaceAndShadow) {
     EXPECT_LT(centre(shadow).y(), centre(face).y());
 }
 
-TEST_F(MyBtnTest, PencilMarkIsTheSameDigitInSmallerType) {
+TEST_F(MyBtnTest, OneMarkIsTheDigitInSmallerTypeAndSeveralStandInThreeRows) {
     clsMyBtn cell = Make(0);
-    cell.setnm(8);
+    cell.SetContent(8, DigitBit(3));
     Look(cell);
     const QRect entry = Ink();
-    cell.setnm(8, true);
+    cell.SetContent(0, DigitBit(8));
     Look(cell);
     const QRect pencil = Ink();
     EXPECT_LT(pencil.height(), entry.height());
     EXPECT_NEAR(pencil.left(), entry.left(), 3) << "both start at the same place";
     EXPECT_NEAR(pencil.top(), entry.top(), 6);
     EXPECT_TRUE(cell.Enabled) << "showing a number keeps the cell editable";
+
+    // 1 at top left and 9 at bottom right: together they span most of the cell.
+    cell.SetContent(0, DigitBit(1) | DigitBit(9));
+    Look(cell);
+    const QRect corners = Ink();
+    EXPECT_LT(corners.left() - 100, 12);
+    EXPECT_GT(corners.right() - 100, 46);
+    EXPECT_LT(corners.top() - 100, 10);
+    EXPECT_GT(corners.bottom() - 100, 46);
+    cell.SetContent(0, DigitBit(5) | DigitBit(6));
+    Look(cell);
+    EXPECT_GT(Ink().top(), corners.top() + 12) << "4 5 6 share the middle row";
 }
 
 } // namespace

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "draw/Picture.h"
+#include "model/GameModel.h"
+#include "widgets/clsMyBtn.h"
+
+#include <QRect>
+#include <QRegion>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The board as the player sees it: the background with its region shades, the 81 cells,
+// the scan line sweeping over them and the highlight of a cell's row, column and region.
+// The cells keep what they show, so the game screen can tell when a frame changes more
+// than the scan line.
+class BoardView {
+public:
+    static constexpr int Left = 222;
+    static constexpr int Top = 38;
+    static constexpr int CellPitch = 60;
+
+    // The board of a new or loaded game: the cells of its givens, shaded by region.
+    void init(const std::string& programFolder, const GameModel& game, bool nonomino);
+    // What every cell shows: the position, or the solution once the player gave up.
+    void ShowPosition(const GameModel& game);
+
+    // The cells that light up with cell: its row, column and region, in the next frame.
+    void Highlight(int cell, const LayoutRows& layout);
+    // The part of the board that moves on its own since the last frame: the scan line.
+    QRegion Moved();
+    // Background, scan line and cells; a paused board hides every digit.
+    void Draw(bool paused);
+
+    // The editable cell under the pointer, or -1; given cells never answer.
+    int MouseMove(int16_t x, int16_t y);
+    // The editable cell under the pointer that the press opens the pad on, or -1.
+    int MouseDown() const;
+    // The keyboard moves the pointer's mark from cell to cell.
+    void MarkCursor(int from, int to);
+
+    // Counts a clashing cell's flash down, one step a call.
+    void Flash(int cell, int steps);
+    void FlashTick(int cell);
+
+    void AddLook(std::vector<uint32_t>& look) const;
+    const clsMyBtn& Cell(int i) const { return cells[i]; }
+
+private:
+    void DrawScanLine();
+
+    std::array<clsMyBtn, 81> cells;
+    ImageHandle scanDownImage;
+    ImageHandle scanUpImage;
+    int scanLineOffset = 0;
+    int scanLineStep = 1;
+    // Where the scan line's strip was drawn in the last frame.
+    QRect drawnStrip;
+};
