@@ -368,11 +368,17 @@ void clsGameIntf::Changed(const MoveOutcome& outcome) {
 }
 
 void clsGameIntf::Undo() {
-    if (pad.IsOpen()) pad.Close();
+    pad.Close();
     if (game.Undo()) board.ShowPosition(game);
 }
 
 void clsGameIntf::Redo() {
-    if (pad.IsOpen()) pad.Close();
+    pad.Close();
     if (game.Redo()) Changed({game.Now(), -1});
+}
+
+void clsGameIntf::FillCandidates() {
+    if (!Settings().TrainingMode) return;
+    pad.Close();
+    Changed(game.Play({Move::Kind::FillCandidates}));
 }

@@ -36,6 +36,9 @@ public:
     void MoveSelectedGrid(uint8_t direction);
     void Undo();
     void Redo();
+    // Marks every empty cell with the digits it can take; a challenge stage is a test, so
+    // there it does nothing.
+    void FillCandidates();
     void ShowClock(const QString& text) { clock.Settimer(text); }
     // A clock second of a challenge stage.
     void StageClock(int seconds) { flow.StageClock(seconds); }

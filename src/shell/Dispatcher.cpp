@@ -85,6 +85,9 @@ void DispatchKeyDown(int16_t keyCode, int16_t shift) {
     case KeyY:
         if (shift == CtrlKey) GameIntf().Redo();
         break;
+    case KeyM:
+        if (shift == 0) GameIntf().FillCandidates();
+        break;
     default: break;
     }
 }

@@ -167,6 +167,22 @@ TEST_F(GameScreenTest, UndoAndRedoKeysWalkTheMovesAndCloseThePad) {
     EXPECT_EQ(Value(12), Solved(1, 3)) << "a finished game stays finished";
 }
 
+TEST_F(GameScreenTest, MFillsEveryEmptyCellsCandidatesInOneMoveOutsideAChallenge) {
+    StartRegular({10, 11, 12});
+    OpenPad(10);
+    DispatchKeyDown(KeyM, 0);
+    EXPECT_FALSE(Game().PadOpen());
+    for (int cell : {10, 11, 12}) // each column holds every other digit
+        EXPECT_EQ(Game().Cell(cell).Marks(), DigitBit(Solved(1, cell - 9))) << cell;
+    DispatchKeyDown(KeyZ, CtrlKey);
+    EXPECT_EQ(Game().Cell(11).Marks(), 0) << "one undo takes it all back";
+
+    Settings().TrainingMode = false;
+    StartRegular({10, 11, 12});
+    DispatchKeyDown(KeyM, 0);
+    EXPECT_EQ(Game().Cell(11).Marks(), 0) << "a challenge stage is a test";
+}
+
 // The pad keeps its whole 180 x 200 on screen: each edge moves it along its own axis.
 TEST_F(GameScreenTest, PadStaysOnScreenNearTheBottomRight) {
     StartRegular({0, 8, 72, 80});
