@@ -42,6 +42,53 @@ bool KeepsGivens(const SavedGame& game) {
     return true;
 }
 
+constexpr char BlockTag[] = "KSX1";
+constexpr uint32_t BlockVersion = 1;
+constexpr size_t BlockHeaderBytes = 8;
+constexpr size_t MarksBytes = GridBytes;
+constexpr uint16_t NoDigitBits = 0xFE00;
+
+// Cell r * 9 + c is stored at place r + 9c, as the grids are.
+int StoredAt(int cell) { return cell / 9 + 9 * (cell % 9); }
+
+void PutBlock(std::string& out, const SavedGame& game) {
+    out += BlockTag;
+    PutLittleEndian(out, BlockVersion, 2);
+    PutLittleEndian(out, MarksBytes + (game.hintsLeft >= 0 ? 2 : 0), 2);
+    std::array<uint16_t, 81> stored{};
+    for (int cell = 0; cell < 81; ++cell)
+        stored[StoredAt(cell)] = game.marks[cell];
+    for (const uint16_t mask : stored)
+        PutLittleEndian(out, mask, 2);
+    if (game.hintsLeft >= 0) PutLittleEndian(out, static_cast<uint32_t>(game.hintsLeft), 2);
+}
+
+// Marks stand only in cells that are empty; a block the game could not have written is
+// passed over as a whole.
+void GetBlock(const std::string& in, size_t at, SavedGame& game) {
+    if (in.size() < at + BlockHeaderBytes || in.compare(at, 4, BlockTag) != 0) return;
+    if (GetLittleEndian(in, at + 4, 2) != BlockVersion) return;
+    const size_t length = GetLittleEndian(in, at + 6, 2);
+    at += BlockHeaderBytes;
+    if (length != in.size() - at || length < MarksBytes) return;
+    std::array<uint16_t, 81> marks{};
+    for (int cell = 0; cell < 81; ++cell) {
+        const auto mask = static_cast<uint16_t>(GetLittleEndian(in, at + 2 * StoredAt(cell), 2));
+        if (mask & NoDigitBits) return;
+        if (CellOf(game.current, cell) == 0) marks[cell] = mask;
+    }
+    game.marks = marks;
+    if (length < MarksBytes + 2) return;
+    const int hints = GetInt16(in, at + MarksBytes);
+    if (hints >= 0 && hints <= 3) game.hintsLeft = hints;
+}
+
+bool HasBlock(const SavedGame& game) {
+    if (game.kind == SavedGame::Kind::Headerless) return false;
+    return game.hintsLeft >= 0 ||
+           std::any_of(game.marks.begin(), game.marks.end(), [](uint16_t m) { return m != 0; });
+}
+
 int32_t ClockSeconds(const SavedGame& game) {
     return int32_t{game.ct_h} * 3600 + game.ct_m * 60 + game.ct_s;
 }
@@ -62,6 +109,7 @@ std::string EncodeSavedGame(const SavedGame& game) {
         PutLittleEndian(bytes, static_cast<uint16_t>(part), 2);
     if (game.kind == SavedGame::Kind::Challenge)
         PutLittleEndian(bytes, static_cast<uint32_t>(game.challengeScore), 4);
+    if (HasBlock(game)) PutBlock(bytes, game);
     return bytes;
 }
 
@@ -106,5 +154,8 @@ std::optional<SavedGame> DecodeSavedGame(const std::string& bytes) {
         }
         if (!InRange(game.challengeScore, 0, most)) return std::nullopt;
     }
+    // A headerless file never has a block, and a Challenge file has one only after its score.
+    if (game.kind == SavedGame::Kind::Training) GetBlock(bytes, SavedGameSize, game);
+    if (game.kind == SavedGame::Kind::Challenge) GetBlock(bytes, ChallengeSavedGameSize, game);
     return game;
 }

@@ -27,6 +27,7 @@ SavedGame CurrentGame(const GameModel& model) {
     game.level = s.TrainingMode ? s.Level : s.ChallengeLevel;
     game.current = model.Now().digits;
     game.given = model.ThePuzzle().givens;
+    game.marks = model.Now().marks;
     game.ct_h = c.ct_h;
     game.ct_m = c.ct_m;
     game.ct_s = c.ct_s;
@@ -96,7 +97,7 @@ std::optional<SavedGame> LoadGame() {
 }
 
 std::optional<SavedGame> LoadGameFrom(const std::string& path) {
-    const auto bytes = ReadFileHead(path, ChallengeSavedGameSize);
+    const auto bytes = ReadFileHead(path, LargestSavedGameSize);
     if (!bytes) {
         TellPlayer("The file " + path + " could not be opened.", Platform::Icon::Warning);
         return std::nullopt;
@@ -134,5 +135,5 @@ GameModel ApplySavedGame(const SavedGame& game) {
     c.ct_m = game.ct_m;
     c.ct_s = game.ct_s;
     // The file holds no solution: the model solves the givens.
-    return GameModel({game.given, LayoutOf(s.PuzzleType), Grid{}}, {game.current, {}});
+    return GameModel({game.given, LayoutOf(s.PuzzleType), Grid{}}, {game.current, game.marks});
 }

@@ -247,6 +247,10 @@ TEST_F(PlayLoop, SavedTrainingGameComesBackFromTheTitle) {
     Settings().Level = 1;
     StartRegular({10, 20, 40});
     Enter(10, Solved(1, 1) - 1);
+    ClickAt(CellCenter(20));
+    Tick();
+    ClickAt(PadButtonCenter(20, 11)); // the pencil
+    ClickAt(PadButtonCenter(20, 2));  // a mark 3
     SetClock(0, 1, 5);
     const std::string path = SavePath("mine.sv");
     platform.fileNames = {path};
@@ -259,7 +263,7 @@ TEST_F(PlayLoop, SavedTrainingGameComesBackFromTheTitle) {
                                   "save: Save Game to file | " + proposed,
                                   "message: Korvel Sudoku | Game has been saved to " + path}));
     const std::string bytes = ReadFileHead(path, 1000).value_or("");
-    ASSERT_EQ(bytes.size(), 334u);
+    ASSERT_EQ(bytes.size(), 334u + 170) << "the marks follow the game";
     EXPECT_EQ(bytes.substr(0, 4), std::string("T0\x01\0", 4));
     EXPECT_TRUE(ClockRuns()) << "saving does not stop the clock";
 
@@ -280,6 +284,8 @@ TEST_F(PlayLoop, SavedTrainingGameComesBackFromTheTitle) {
     EXPECT_EQ(Settings().Level, 1);
     EXPECT_EQ(Game().Cell(10).Digit(), Solved(1, 1));
     EXPECT_TRUE(Game().Cell(10).Enabled) << "an entry stays editable";
+    EXPECT_EQ(Game().Cell(20).Marks(), DigitBit(3));
+    EXPECT_FALSE(Game().PencilMode()) << "a loaded game starts with the pencil off";
     EXPECT_EQ(Clock().ct_m, 1);
     EXPECT_EQ(Clock().ct_s, 5);
     EXPECT_TRUE(ClockRuns());

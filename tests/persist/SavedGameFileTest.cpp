@@ -132,4 +132,67 @@ TEST(SavedGameFile, RefusesFilesTheGameCouldNotHaveWritten) {
         EXPECT_FALSE(DecodeSavedGame(file.bytes)) << file.what;
 }
 
+// Marks travel in a block after the game; whatever the game could not have written there is
+// passed over and the game loads without marks, as a build from before marks loads it.
+TEST(SavedGameFile, MarksBlockFollowsTheGameAndIsPassedOverWhenItDoesNotFit) {
+    SavedGame game = TrainingGame();
+    const int empty = 1;   // row 0, column 1, stored at place 9
+    const int another = 3; // row 0, column 3, stored at place 27
+    game.current[0][1] = game.current[0][3] = 0;
+    game.marks[empty] = 0x1FF;
+    game.marks[another] = 0x003;
+    const std::string bytes = EncodeSavedGame(game);
+    ASSERT_EQ(bytes.size(), 334u + 8 + 162);
+    EXPECT_EQ(bytes.substr(334, 8), std::string("KSX1") + Bytes({1, 0, 162, 0}));
+    EXPECT_EQ(bytes.substr(342 + 2 * 9, 2), Bytes({0xFF, 0x01})) << "column by column";
+    EXPECT_EQ(bytes.substr(342 + 2 * 27, 2), Bytes({3, 0}));
+    EXPECT_EQ(DecodeSavedGame(bytes), game);
+
+    SavedGame challenge = game;
+    challenge.kind = SavedGame::Kind::Challenge;
+    challenge.typeOrStage = 1;
+    const std::string challengeBytes = EncodeSavedGame(challenge);
+    EXPECT_EQ(challengeBytes.substr(338, 4), "KSX1") << "after the score";
+    EXPECT_EQ(DecodeSavedGame(challengeBytes), challenge);
+    EXPECT_FALSE(DecodeSavedGame(challengeBytes.substr(0, 334) + challengeBytes.substr(338)))
+        << "without the score the tag reads as one";
+
+    SavedGame entered = game;
+    entered.current[0][1] = 4;
+    entered.marks = {};
+    const auto filled = DecodeSavedGame(EncodeSavedGame(entered) + bytes.substr(334));
+    EXPECT_EQ(filled->marks[another], 3);
+    EXPECT_EQ(filled->marks[empty], 0) << "a filled cell keeps no marks";
+    SavedGame markedGiven = game;
+    markedGiven.marks[0] = 1;
+    EXPECT_EQ(DecodeSavedGame(EncodeSavedGame(markedGiven))->marks[0], 0) << "nor does a given";
+
+    auto changed = [&](size_t at, const std::string& with) {
+        std::string copy = bytes;
+        return copy.replace(at, with.size(), with);
+    };
+    const struct {
+        const char* what;
+        std::string bytes;
+    } passedOver[] = {
+        {"another tag", changed(334, "KSX2")},
+        {"another version", changed(338, Bytes({2, 0}))},
+        {"longer than the file", changed(340, Bytes({164, 0}))},
+        {"shorter than the file", bytes + Bytes({0, 0})},
+        {"a bit above digit 9", changed(342 + 2 * 9, Bytes({0, 2}))},
+        {"headerless", EncodeSavedGame(game).substr(4)},
+    };
+    for (const auto& file : passedOver) {
+        const auto read = DecodeSavedGame(file.bytes);
+        ASSERT_TRUE(read) << file.what;
+        EXPECT_EQ(read->marks, (std::array<uint16_t, 81>{})) << file.what;
+    }
+
+    SavedGame resumed = game;
+    resumed.hintsLeft = 1;
+    EXPECT_EQ(EncodeSavedGame(resumed).size(), bytes.size() + 2);
+    EXPECT_EQ(DecodeSavedGame(EncodeSavedGame(resumed))->hintsLeft, 1);
+    EXPECT_EQ(DecodeSavedGame(bytes)->hintsLeft, -1) << "a saved game keeps no hints";
+}
+
 } // namespace
