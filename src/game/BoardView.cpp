@@ -41,6 +41,7 @@ void BoardView::init(const std::string& programFolder, const GameModel& game, bo
         shown.SetLocation(static_cast<int16_t>(Left + CellPitch * c),
                           static_cast<int16_t>(Top + CellPitch * r));
     }
+    pointerCell = -1;
     ShowPosition(game);
     // The shades never change during a game, so they are painted into the background
     // once instead of every frame.
@@ -66,6 +67,17 @@ void BoardView::Highlight(int cell, const LayoutRows& layout) {
     for (int other = 0; other < 81; ++other) {
         if (other == cell || AreNeighbours(layout, cell, other)) cells[other].DrawH();
     }
+}
+
+void BoardView::TintSameDigit(int cell) {
+    if (cell < 0 || cell > 80 || cells[cell].Digit() == 0) return;
+    for (int other = 0; other < 81; ++other) {
+        if (other != cell) cells[other].Tint(cells[cell].Digit());
+    }
+}
+
+void BoardView::FrameCursor(int cell) {
+    if (cell >= 0 && cell <= 80) cells[cell].FrameAsCursor();
 }
 
 QRegion BoardView::Moved() {
@@ -94,7 +106,15 @@ int BoardView::MouseMove(int16_t x, int16_t y) {
     for (int cell = 0; cell < 81; ++cell) {
         if (cells[cell].MouseMove(x, y)) under = cell;
     }
+    pointerCell = CellAt(x, y);
     return under;
+}
+
+int BoardView::CellAt(int16_t x, int16_t y) const {
+    for (int cell = 0; cell < 81; ++cell) {
+        if (cells[cell].Contains(x, y)) return cell;
+    }
+    return -1;
 }
 
 int BoardView::MouseDown() const {

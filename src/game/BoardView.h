@@ -26,8 +26,12 @@ public:
     // What every cell shows: the position, or the solution once the player gave up.
     void ShowPosition(const GameModel& game);
 
-    // The cells that light up with cell: its row, column and region, in the next frame.
+    // Looks for the next frame only. The cells that light up with cell: its row, column and
+    // region. Every other cell holding the digit of cell, tinted, and so is that digit
+    // among marks. A frame round the cell the arrow keys moved to.
     void Highlight(int cell, const LayoutRows& layout);
+    void TintSameDigit(int cell);
+    void FrameCursor(int cell);
     // The part of the board that moves on its own since the last frame: the scan line.
     QRegion Moved();
     // Background, scan line and cells; a paused board hides every digit.
@@ -35,6 +39,10 @@ public:
 
     // The editable cell under the pointer, or -1; given cells never answer.
     int MouseMove(int16_t x, int16_t y);
+    // The cell under the pointer, given or not, or -1.
+    int PointerCell() const { return pointerCell; }
+    // The cell at a point, given or not, or -1.
+    int CellAt(int16_t x, int16_t y) const;
     // The editable cell under the pointer that the press opens the pad on, or -1.
     int MouseDown() const;
     // The keyboard moves the pointer's mark from cell to cell.
@@ -51,6 +59,7 @@ private:
     void DrawScanLine();
 
     std::array<clsMyBtn, 81> cells;
+    int pointerCell = -1;
     ImageHandle scanDownImage;
     ImageHandle scanUpImage;
     int scanLineOffset = 0;

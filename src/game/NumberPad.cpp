@@ -68,12 +68,13 @@ void NumberPad::Open(int cellLeft, int cellTop) {
     }
 }
 
-void NumberPad::Draw(DigitSet enabled, int hintsLeft) {
+void NumberPad::Draw(DigitSet enabled, DigitSet finished, int hintsLeft) {
     SetFont(QStringLiteral("Impact"), 24, FontBold);
     DrawCached(background, left, top);
     for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
         clsNBtn& button = buttons[i];
         button.Enable = i < 9 ? (enabled & DigitBit(i + 1)) != 0 : i != HintButton || hintsLeft > 0;
+        button.Done = i < 9 && (finished & DigitBit(i + 1)) != 0;
         button.SetLocation(static_cast<int16_t>(left + ButtonOffsets[i].x),
                            static_cast<int16_t>(top + ButtonOffsets[i].y));
         button.Draw();
@@ -126,5 +127,6 @@ void NumberPad::AddLook(std::vector<uint32_t>& look) const {
     look.insert(look.end(), {open, static_cast<uint32_t>(left), static_cast<uint32_t>(top),
                              pencil.Chked, static_cast<uint32_t>(pencil.State())});
     for (const clsNBtn& button : buttons)
-        look.push_back(static_cast<uint32_t>(button.States << 1 | button.Enable));
+        look.push_back(
+            static_cast<uint32_t>(button.States << 2 | button.Done << 1 | button.Enable));
 }

@@ -30,8 +30,9 @@ public:
     bool IsOpen() const { return open; }
     bool PencilOn() const { return pencil.Chked != 0; }
 
-    // enabled: the digits that may be chosen.
-    void Draw(DigitSet enabled, int hintsLeft);
+    // enabled: the digits that may be chosen; finished: those that stand nine times, shown
+    // dimmed but still to be chosen.
+    void Draw(DigitSet enabled, DigitSet finished, int hintsLeft);
     void MouseMove(int16_t x, int16_t y);
     // Button 1 is the left button: it chooses, and outside the pad it closes it. Any other
     // button flips the pencil switch under the pointer and closes the pad.

@@ -76,8 +76,10 @@ void clsGameIntf::init(GameModel dealt) {
     ShowOptions();
     clock.SetLocation(25, 13);
     ShowClockReading();
+    CursorCell = -1;
     SelectedCell = -1;
     FlashCell = -1;
+    keyboardMovedLast = false;
     InvalidateFrame(); // the board's background is new
     RestartMusic();
 }
@@ -117,14 +119,14 @@ void clsGameIntf::Reload() { flow.FinishIfComplete(game); }
 // frame draws just the strips where the line was and is.
 void clsGameIntf::Draw() {
     FrameScope frame;
-    if (Switches().HighlightOn != 0) board.Highlight(CursorCell, game.ThePuzzle().layout);
+    MarkBoard();
     PlanFrame(this, FrameLook(), board.Moved());
     board.Draw(Switches().GamePaused);
     for (clsButton& command : commands)
         command.Draw();
     for (clsRbtn& radio : radios)
         radio.Draw();
-    if (pad.IsOpen()) pad.Draw(PadDigits(), game.HintsLeft());
+    if (pad.IsOpen()) pad.Draw(PadDigits(), FinishedDigits(), game.HintsLeft());
 
     SetFont("Arial Black", 10, FontRegular);
     SetTextColor(255, 255, 255, 255);
@@ -165,6 +167,30 @@ DigitSet clsGameIntf::PadDigits() const {
     return allowed;
 }
 
+// A digit that stands nine times is finished.
+DigitSet clsGameIntf::FinishedDigits() const {
+    std::array<int, 10> count{};
+    for (int cell = 0; cell < 81; ++cell)
+        ++count[game.Digit(cell)];
+    DigitSet finished = 0;
+    for (int digit = 1; digit <= 9; ++digit) {
+        if (count[digit] == 9) finished |= DigitBit(digit);
+    }
+    return finished;
+}
+
+// With highlight on, the cursor's row, column and region light up, and the digit under the
+// pointer (or the cursor the keys moved) elsewhere; with it off, a frame shows where the
+// keys moved the cursor.
+void clsGameIntf::MarkBoard() {
+    if (Switches().HighlightOn != 0) {
+        board.Highlight(CursorCell, game.ThePuzzle().layout);
+        board.TintSameDigit(keyboardMovedLast ? CursorCell : board.PointerCell());
+    } else if (keyboardMovedLast) {
+        board.FrameCursor(CursorCell);
+    }
+}
+
 void clsGameIntf::DrawTimeLeft() {
     const int limit = StageTimeAllowed();
     const int remaining = limit - flow.StageSeconds();
@@ -183,6 +209,9 @@ void clsGameIntf::MouseMove(int16_t X, int16_t Y) {
         command.MouseMove(X, Y);
     for (clsRadios& group : options)
         group.MouseMove(X, Y);
+    // The cursor the keys moved stays until the pointer comes over the board.
+    if (keyboardMovedLast && board.CellAt(X, Y) == -1) return;
+    keyboardMovedLast = false;
     CursorCell = static_cast<int16_t>(board.MouseMove(X, Y));
 }
 
@@ -317,6 +346,7 @@ void clsGameIntf::OpenPad(int cell) {
 
 void clsGameIntf::MoveSelectedGrid(uint8_t direction) {
     if (pad.IsOpen()) return;
+    keyboardMovedLast = true;
     if (CursorCell == -1) {
         CursorCell = 0;
         board.MarkCursor(-1, 0);

@@ -71,6 +71,8 @@ private:
 
     std::vector<uint32_t> FrameLook() const;
     DigitSet PadDigits() const;
+    DigitSet FinishedDigits() const;
+    void MarkBoard();
     void DrawTimeLeft();
 
     void PadClosedDown();
@@ -92,6 +94,8 @@ private:
     int16_t CursorCell = -1;
     int16_t SelectedCell = -1;
     int16_t FlashCell = -1;
+    // The arrow keys, not the pointer, moved the cursor last.
+    bool keyboardMovedLast = false;
 
     // Tickets of the open questions; 0 is never issued.
     int32_t RestartDlg = 0;

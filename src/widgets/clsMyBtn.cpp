@@ -1,19 +1,19 @@
 #include "widgets/clsMyBtn.h"
 
+#include "draw/BoardPalette.h"
 #include "draw/Drawing.h"
 #include "draw/GameImages.h"
+#include "draw/Shapes.h"
 #include "draw/Text.h"
 
 #include <bit>
 
 namespace {
 
-// (alpha, red, green, blue) as seen on screen.
-struct Argb {
-    int a, r, g, b;
-};
-
-void UseTextColor(const Argb& c) { SetTextColor(c.b, c.g, c.r, c.a); }
+void UseTextColor(Color c) {
+    SetTextColor(static_cast<int>(c & 0xFF), static_cast<int>(c >> 8 & 0xFF),
+                 static_cast<int>(c >> 16 & 0xFF), static_cast<int>(c >> 24));
+}
 
 // The flash uses the third picture of the surface strip.
 constexpr int FlashFrame = 2;
@@ -48,7 +48,8 @@ void clsMyBtn::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_
 uint32_t clsMyBtn::Look() const {
     return static_cast<uint32_t>(digit) | uint32_t{marks} << 4 | uint32_t{Enabled} << 13 |
            uint32_t{OnMove} << 14 | uint32_t{Highlighted} << 15 |
-           static_cast<uint32_t>(flashStep & 7) << 16;
+           static_cast<uint32_t>(flashStep & 7) << 16 | static_cast<uint32_t>(tintDigit) << 19 |
+           uint32_t{cursorFrame} << 23;
 }
 
 void clsMyBtn::DrawTospeedBuffer(Graphics& g) const {
@@ -65,9 +66,21 @@ void clsMyBtn::Draw(bool mpause) {
             DrawImagePart(TheGameImages().Surface, box.left + 3, box.top + 3, box.width, box.height,
                           FlashFrame * box.width, 0, static_cast<float>(d.FlashOpacity[flashStep]));
         }
+        if (digit != 0 && digit == tintDigit)
+            FillRectWith(box.left, box.top, box.width, box.height,
+                         QBrush(QColor::fromRgba(BoardPalette::SameDigitTint)));
         DrawNumber();
+        if (cursorFrame) {
+            const int inset = BoardPalette::CursorFrameWidth / 2 + 1;
+            DrawRectOutline(box.left + inset, box.top + inset,
+                            static_cast<int16_t>(box.width - 2 * inset),
+                            static_cast<int16_t>(box.height - 2 * inset), BoardPalette::CursorFrame,
+                            BoardPalette::CursorFrameWidth);
+        }
     }
     Highlighted = false;
+    tintDigit = 0;
+    cursorFrame = false;
 }
 
 // The shadow falls below right on the player's digits and above left on the givens,
@@ -76,36 +89,37 @@ void clsMyBtn::Draw(bool mpause) {
 void clsMyBtn::DrawNumber() const {
     const int count = std::popcount(marks);
     if (digit == 0 && count == 0) return;
-    Argb face{};
-    Argb shadow{};
+    Color face = 0;
+    Color shadow = 0;
     if (Enabled) {
-        face = Highlighted ? Argb{255, 0, 0, 0} : Argb{255, 255, 255, 255};
-        shadow = Highlighted ? Argb{128, 255, 255, 255} : Argb{128, 0, 0, 0};
+        face = Highlighted ? 0xFF000000 : 0xFFFFFFFF;
+        shadow = Highlighted ? 0x80FFFFFF : 0x80000000;
     } else {
-        face = Highlighted ? Argb{255, 32, 32, 32} : Argb{200, 180, 180, 180};
-        shadow = Highlighted ? Argb{128, 255, 255, 255} : Argb{255, 0, 0, 0};
+        face = Highlighted ? 0xFF202020 : 0xC8B4B4B4;
+        shadow = Highlighted ? 0x80FFFFFF : 0xFF000000;
     }
-    const auto put = [&](int x, int y, int shadowOffset, const QString& text) {
+    // A mark of the digit under the pointer stands out in its tint.
+    const auto put = [&](int x, int y, int shadowOffset, int shown) {
+        const QString text = QString::number(shown);
         UseTextColor(shadow);
         DrawText(static_cast<int16_t>(x + shadowOffset), static_cast<int16_t>(y + shadowOffset),
                  text);
-        UseTextColor(face);
+        UseTextColor(digit == 0 && shown == tintDigit ? BoardPalette::SameDigitMark : face);
         DrawText(static_cast<int16_t>(x), static_cast<int16_t>(y), text);
     };
     const int shadowOffset = Enabled ? 3 : -1;
     if (digit != 0) {
         SetFont(QStringLiteral("Impact"), 24, FontBold);
-        put(box.left + 15, box.top + 13, shadowOffset, QString::number(digit));
+        put(box.left + 15, box.top + 13, shadowOffset, digit);
     } else if (count == 1) {
         SetFont(QStringLiteral("Arial"), 12, FontRegular);
-        put(box.left + 15, box.top + 13, shadowOffset,
-            QString::number(std::countr_zero(marks) + 1));
+        put(box.left + 15, box.top + 13, shadowOffset, std::countr_zero(marks) + 1);
     } else {
         SetFont(QStringLiteral("Arial"), MarkPoints, FontRegular);
         for (int d = 1; d <= 9; ++d) {
             if ((marks & DigitBit(d)) == 0) continue;
             put(box.left + MarkLeft + MarkPitch * ((d - 1) % 3),
-                box.top + MarkTop + MarkPitch * ((d - 1) / 3), 1, QString::number(d));
+                box.top + MarkTop + MarkPitch * ((d - 1) / 3), 1, d);
         }
     }
 }

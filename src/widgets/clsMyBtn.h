@@ -26,8 +26,13 @@ public:
     void DrawTospeedBuffer(Graphics& g) const;
     // A paused board hides every number.
     void Draw(bool mpause = false);
-    // Asks for the highlight look in the next Draw only.
+    // Ask for a look in the next Draw only: the highlight of the pointer's row, column and
+    // region; the tint of a digit that stands elsewhere under the pointer; the cursor frame.
     void DrawH() { Highlighted = true; }
+    void Tint(int tinted) { tintDigit = tinted; }
+    void FrameAsCursor() { cursorFrame = true; }
+    // Strictly inside the cell, given or not.
+    bool Contains(int16_t x, int16_t y) const { return box.Under(x, y); }
     // Everything that decides how the cell looks, packed into one value.
     uint32_t Look() const;
     bool MouseMove(int16_t X, int16_t Y);
@@ -38,11 +43,12 @@ public:
 
 private:
     void DrawNumber() const;
-    void DrawMarks() const;
 
     int digit = 0;
     DigitSet marks = 0;
     bool Highlighted = false;
+    int tintDigit = 0;
+    bool cursorFrame = false;
     WidgetBox box;
     uint8_t shade = 0; // index into the drawing layer's block images
 };

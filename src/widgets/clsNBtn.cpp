@@ -23,13 +23,15 @@ void clsNBtn::Draw() {
     FillRectWith(box.left, box.top, box.width, box.height, fill);
     DrawImagePart(image, box.left, box.top, box.width, box.height, 0, 0, 1.0f, TransparentKey);
     if (!Enable || val == QLatin1String("0")) return;
-    // Dark on the bright pressed fill, light on the others.
+    // Dark on the bright pressed fill, light on the others; a finished digit is faint and
+    // struck through.
     if (States == 2) {
         SetTextColor(0, 0, 0, 255);
     } else {
-        SetTextColor(255, 255, 255, 168);
+        SetTextColor(255, 255, 255, Done ? 64 : 168);
     }
     DrawText(static_cast<int16_t>(box.left + 6), static_cast<int16_t>(box.top + 2), val);
+    if (Done) DrawLine(0xA0FFFFFF, 2, box.left + 8, box.top + 30, box.left + 32, box.top + 10);
 }
 
 void clsNBtn::MouseMove(int16_t X, int16_t Y) {

@@ -14,6 +14,7 @@ public:
     QString val;         // the caption; "0" shows none
     int16_t States = 0;  // 0 normal, 1 hover, 2 pressed
     bool Enable = false; // digits that may not go into the cell are disabled
+    bool Done = false;   // the digit stands nine times: dimmed, yet it may be chosen
 
     // Filename is the picture's full path; empty for no image.
     void init(const std::string& Filename, int16_t Wid, int16_t hei, int16_t m_val);

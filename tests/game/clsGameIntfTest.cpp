@@ -255,6 +255,74 @@ TEST_F(GameScreenTest, HighlightMarksRowColumnAndRegionOfThePointer) {
     EXPECT_NE(framed(80), FrameColor);
 }
 
+// With highlight off, a frame shows the cell the arrow keys moved to until the pointer
+// moves over the board; with highlight on, every other cell holding the digit under the
+// pointer is tinted, and so is that digit among marks.
+TEST_F(GameScreenTest, TheCursorFrameAndTheSameDigitTintShowWhereThePlayerLooks) {
+    StartRegular({10, 11, 12});
+    const auto corner = [](int cell) {
+        return Pixel(222 + 60 * (cell % 9) + 2, 38 + 60 * (cell / 9) + 29);
+    };
+    DispatchKeyDown(KeyRight, 0);
+    DispatchKeyDown(KeyRight, 0);
+    Tick();
+    EXPECT_EQ(corner(10), 0xFFF0FFE6);
+    EXPECT_NE(corner(11), 0xFFF0FFE6);
+    DispatchMouseMove(700, 20);
+    Tick();
+    EXPECT_EQ(corner(10), 0xFFF0FFE6) << "the pointer is not over the board";
+    DispatchMouseMove(static_cast<int16_t>(CellCenter(0).x()),
+                      static_cast<int16_t>(CellCenter(0).y()));
+    Tick();
+    EXPECT_NE(corner(10), 0xFFF0FFE6);
+
+    // Cell 0 holds the digit that cell 12 lacks in row 1; a mark of it there is tinted.
+    ClickAt(OptionRadio(3, true));
+    Enter(11, PencilBox);
+    ClickAt(PadButtonCenter(11, Solved(0, 0) - 1));
+    const int sameDigit = 9 * 8 + 1; // row 8 holds the digit of cell 0 in column 1
+    ASSERT_EQ(Solved(8, 1), Solved(0, 0));
+    const QRgb shade = corner(sameDigit);
+    DispatchMouseMove(static_cast<int16_t>(CellCenter(0).x()),
+                      static_cast<int16_t>(CellCenter(0).y()));
+    Tick();
+    EXPECT_NE(corner(sameDigit), shade) << "tinted";
+    EXPECT_EQ(corner(sameDigit + 1), ShadeColor(0)) << "another digit is not";
+    int amber = 0;
+    for (int y = 98; y < 156; ++y)
+        for (int x = 282 + 60; x < 340 + 60; ++x)
+            amber +=
+                qRed(Pixel(x, y)) > 200 && qGreen(Pixel(x, y)) > 150 && qBlue(Pixel(x, y)) < 120;
+    EXPECT_GT(amber, 10) << "the mark in cell 11";
+    ClickAt(OptionRadio(3, false));
+    Tick();
+    EXPECT_EQ(corner(sameDigit), shade) << "the tint follows the highlight option";
+}
+
+TEST_F(GameScreenTest, PadDimsFinishedDigitsUnlessAssistTakesThemAway) {
+    StartRegular({10, 11});
+    const int finished = Solved(0, 0); // all nine stand; cell 10's and 11's digits do not
+    const auto caption = [this](int digit) -> int {
+        for (const DrawnText& text : texts) {
+            if (text.text == QString::number(digit) &&
+                text.x == 282 + 12 + 42 * ((digit - 1) % 3) + 6 &&
+                text.y == 98 + 22 + 42 * ((digit - 1) / 3) + 2)
+                return text.color.alpha();
+        }
+        return -1;
+    };
+    OpenPad(10);
+    EXPECT_EQ(caption(finished), 64) << "dimmed";
+    EXPECT_EQ(caption(Solved(1, 1)), 168);
+    ClickAt(PadButtonCenter(10, finished - 1));
+    EXPECT_EQ(Game().Cell(15).flashStep, 5) << "and still tried: row 1 holds it in cell 15";
+
+    ClickAt(OptionRadio(2, true));
+    texts.clear();
+    OpenPad(10);
+    EXPECT_EQ(caption(finished), -1) << "assist's disabled look wins";
+}
+
 TEST_F(GameScreenTest, BoardsAreShadedBoxByBoxOrRegionByRegion) {
     StartRegular({});
     Tick();
