@@ -1,5 +1,6 @@
 #include "dialogs/clsGameOver.h"
 
+#include "dialogs/FinalScore.h"
 #include "draw/Text.h"
 #include "shell/Dispatcher.h"
 
@@ -10,6 +11,9 @@ void clsGameOver::Show() {
     if (Open(GameOverDialog)) Draw();
 }
 
-void clsGameOver::DrawContents() { DrawText(370, 275, QStringLiteral("Game over. ")); }
+void clsGameOver::DrawContents() {
+    DrawText(370, 275, QStringLiteral("Game over. "));
+    DrawFinalScore();
+}
 
 void clsGameOver::Clicked() { ReturnToMenu(); }

@@ -22,6 +22,12 @@ void clsStage::DrawContents() {
     DrawText(430, 255, QStringLiteral("%1 Second").arg(timeLimit));
     DrawText(300, 275, QStringLiteral("Sudoku Type:"));
     DrawText(430, 275, typeName);
+    // The running score, with what the last stage added when that is known.
+    const GameSettings& s = Settings();
+    QString score = QString::number(s.ChallengeScore);
+    if (s.LastStageScore >= 0) score += QStringLiteral(" (+%1)").arg(s.LastStageScore);
+    DrawText(300, 295, QStringLiteral("Score:"));
+    DrawText(430, 295, score);
 }
 
 void clsStage::Clicked() { ResumeGame(); }

@@ -1,8 +1,10 @@
 #include "dialogs/clsWinDlg.h"
 
+#include "dialogs/FinalScore.h"
 #include "draw/Drawing.h"
 #include "draw/GameImages.h"
 #include "draw/Text.h"
+#include "engine/GameSettings.h"
 #include "shell/AppState.h"
 #include "shell/Dispatcher.h"
 
@@ -24,6 +26,7 @@ void clsWinDlg::DrawContents() {
     } else {
         DrawImagePart(TheGameImages().Surface, 300, 245, 58, 58, 58, 0, 1.0f, TransparentKey);
         DrawText(370, 275, QStringLiteral("Congratulations! "));
+        if (!Settings().TrainingMode) DrawFinalScore();
     }
 }
 

@@ -12,6 +12,7 @@ struct GameSettings {
     uint8_t Stage = 0;      // challenge stage index, 0..9 (10 once all are done)
     int16_t ChallengeLevel = 0;
     int32_t ChallengeScore = 0;
+    int32_t LastStageScore = -1; // what the last completed stage scored; -1 when unknown
     std::array<int16_t, 10> StageTimeLimit{};
     std::array<int16_t, 10> StageType{};
     std::array<int16_t, 10> StageLevel{};

@@ -46,7 +46,8 @@ void GameFlow::Complete() {
     }
     // Every stage is timed from zero, so each one adds what is left of its thousand.
     s.Stage += 1;
-    s.ChallengeScore += 1000 - stageSeconds;
+    s.LastStageScore = 1000 - stageSeconds;
+    s.ChallengeScore += s.LastStageScore;
     if (s.Stage < StageCount) {
         Waiting().BeginNew();
         return;

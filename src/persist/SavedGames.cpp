@@ -125,6 +125,7 @@ GameModel ApplySavedGame(const SavedGame& game) {
         s.Stage = static_cast<uint8_t>(game.typeOrStage);
         s.ChallengeLevel = game.level;
         s.ChallengeScore = game.challengeScore;
+        s.LastStageScore = -1; // a file does not say
         s.Level = s.StageLevel[StageIndex()];
         s.PuzzleType = s.StageType[StageIndex()];
         break;

@@ -102,6 +102,7 @@ void clsLvlSrc::StartGame() {
     if (!s.TrainingMode) {
         s.Stage = 0;
         s.ChallengeScore = 0;
+        s.LastStageScore = -1;
     }
     Waiting().BeginNew();
 }

@@ -40,6 +40,15 @@ TEST_F(DrawnTexts, EachOverlayDialogWritesItsOwnTextInItsPlace) {
     Over([] { GameOverDlg().Show(); });
     EXPECT_EQ(Placed("Game over. "), QPoint(370, 275));
     EXPECT_EQ(Placed("Congratulations! "), QPoint(-1, -1));
+    EXPECT_EQ(Placed("Final score: 0"), QPoint(370, 300));
+
+    Settings().TrainingMode = false;
+    Settings().ChallengeScore = 9788;
+    Over([] { WinDlg().Show(); });
+    EXPECT_EQ(Placed("Final score: 9788"), QPoint(370, 300)) << "after the tenth stage";
+    Settings().TrainingMode = true;
+    Over([] { WinDlg().Show(); });
+    EXPECT_EQ(Placed("Final score: 9788"), QPoint(-1, -1)) << "a training game has no score";
 
     Over([] { ConfirmDlg().Show("Start this game again?", "Restart", 1, "Yes", "No"); });
     EXPECT_EQ(Placed("Restart"), QPoint(260, 215)) << "the title above the line";
@@ -55,6 +64,12 @@ TEST_F(DrawnTexts, StageDialogCaptionsTheStageAndLoadingCountsUp) {
     EXPECT_EQ(Placed("STAGE 3"), QPoint(360, 235));
     EXPECT_EQ(Placed("Limited Time:"), QPoint(300, 255));
     EXPECT_EQ(Placed("Sudoku Type:"), QPoint(300, 275));
+    EXPECT_EQ(Placed("Score:"), QPoint(300, 295));
+    EXPECT_EQ(Placed("0"), QPoint(430, 295)) << "before the first stage, the total only";
+    Settings().ChallengeScore = 1760;
+    Settings().LastStageScore = 880;
+    Over([] { StageDlg().Show(); });
+    EXPECT_EQ(Placed("1760 (+880)"), QPoint(430, 295));
 
     // The loading screen draws on the ticks that run while the game is set up.
     SetEventPump([] { Tick(); });

@@ -128,6 +128,7 @@ TEST_F(PlayLoop, SolvedChallengeStageScoresAndDealsTheNextStage) {
 
     EXPECT_EQ(Settings().Stage, 1);
     EXPECT_EQ(Settings().ChallengeScore, 880);
+    EXPECT_EQ(Settings().LastStageScore, 880) << "the stage dialog shows it";
     EXPECT_EQ(App().CurrentScreen, 8) << "the next stage is announced";
     EXPECT_EQ(Settings().PuzzleType, 1);
     EXPECT_EQ(Clock().ct_m, 0) << "and timed from zero";
@@ -321,6 +322,7 @@ TEST_F(PlayLoop, SavingOverAFileAsksFirstAndCtrlSSavesToo) {
 TEST_F(PlayLoop, SavedChallengeComesBackOnItsStageWithItsScore) {
     StartChallenge(4, 1, {10, 40});
     Settings().ChallengeScore = 3500;
+    Settings().LastStageScore = 700;
     const std::string path = SavePath("run.sv");
     platform.fileNames = {path};
     ClickAt(SaveButton);
@@ -337,6 +339,7 @@ TEST_F(PlayLoop, SavedChallengeComesBackOnItsStageWithItsScore) {
     EXPECT_EQ(s.Stage, 4);
     EXPECT_EQ(s.ChallengeLevel, 1);
     EXPECT_EQ(s.ChallengeScore, 3500);
+    EXPECT_EQ(s.LastStageScore, -1) << "the file does not say what the last stage scored";
     EXPECT_EQ(s.PuzzleType, 0);
     EXPECT_EQ(s.Level, 1) << "the stage's level";
     EXPECT_EQ(App().CurrentScreen, 2) << "a loaded stage is not announced again";
