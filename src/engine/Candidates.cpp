@@ -7,7 +7,7 @@ Candidates::Candidates(const Houses& houses) : houses(&houses) {
 
 bool Candidates::Read(const Grid& grid) {
     for (int cell = 0; cell < 81; ++cell) {
-        const int value = grid[cell / 9][cell % 9];
+        const int value = CellOf(grid, cell);
         if (value != 0 && (value < 1 || value > 9 || !Place(cell, value))) return false;
     }
     return true;
@@ -26,18 +26,18 @@ bool Candidates::Place(int cell, int digit) {
     return true;
 }
 
-int Candidates::DigitsAt(int cell) const {
+DigitSet Candidates::DigitsAt(int cell) const {
     const CellSet only = CellSet::Of(cell);
-    int mask = 0;
-    for (int d = 0; d < 9; ++d) {
-        if (!(places[d] & only).IsEmpty()) mask |= 1 << d;
+    DigitSet digits = 0;
+    for (int digit = 1; digit <= 9; ++digit) {
+        if (!(places[digit - 1] & only).IsEmpty()) digits |= DigitBit(digit);
     }
-    return mask;
+    return digits;
 }
 
 Grid Candidates::ToGrid() const {
     Grid grid{};
     for (int cell = 0; cell < 81; ++cell)
-        grid[cell / 9][cell % 9] = digits[cell];
+        CellOf(grid, cell) = digits[cell];
     return grid;
 }

@@ -3,6 +3,7 @@
 #include "engine/CellSet.h"
 #include "engine/Grid.h"
 #include "engine/Houses.h"
+#include "engine/Rules.h"
 
 #include <array>
 #include <cstdint>
@@ -28,8 +29,8 @@ public:
     // Bit h is set for each house h that does not hold the digit yet.
     uint32_t HousesMissing(int digit) const { return missing[digit - 1]; }
     int DigitAt(int cell) const { return digits[cell]; }
-    // Bit d - 1 for each digit d that can still go in the cell.
-    int DigitsAt(int cell) const;
+    // The digits that can still go in the cell.
+    DigitSet DigitsAt(int cell) const;
     Grid ToGrid() const;
 
 private:

@@ -32,7 +32,7 @@ PuzzleGrade GradePuzzle(const Grid& puzzle, const LayoutRows& layout) {
         result.hardest = std::max(result.hardest, step->technique);
         for (const Elimination& elimination : step->eliminations)
             result.hardest = std::max(result.hardest, elimination.technique);
-        grid[step->cell / 9][step->cell % 9] = static_cast<int16_t>(step->digit);
+        CellOf(grid, step->cell) = static_cast<int16_t>(step->digit);
     }
     for (const auto& row : grid)
         result.cellsLeft += static_cast<int>(std::count(row.begin(), row.end(), 0));

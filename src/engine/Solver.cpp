@@ -90,7 +90,7 @@ int ChooseCell(const Candidates& candidates) {
     int best = -1;
     int fewest = 10;
     for (int cell : candidates.Open()) {
-        const int count = std::popcount(unsigned(candidates.DigitsAt(cell)));
+        const int count = std::popcount(candidates.DigitsAt(cell));
         if (count < fewest) {
             best = cell;
             fewest = count;
@@ -111,9 +111,9 @@ public:
             return;
         }
         const int cell = ChooseCell(candidates);
-        for (int digits = candidates.DigitsAt(cell); digits != 0; digits &= digits - 1) {
+        for (unsigned digits = candidates.DigitsAt(cell); digits != 0; digits &= digits - 1) {
             Position guess = position;
-            guess.candidates.Place(cell, std::countr_zero(unsigned(digits)) + 1);
+            guess.candidates.Place(cell, std::countr_zero(digits) + 1);
             Explore(guess);
         }
     }

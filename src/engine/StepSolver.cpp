@@ -1,16 +1,13 @@
 #include "engine/StepSolver.h"
 
 #include "engine/Candidates.h"
+#include "engine/Rules.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 
 namespace {
-
-constexpr int AllDigits = 0x1FF; // bit d - 1 stands for digit d
-
-int Bit(int digit) { return 1 << (digit - 1); }
 
 // Regions come first: a player looks for a digit's place in a region before a line.
 constexpr std::array<int, Houses::Count> HouseOrder{18, 19, 20, 21, 22, 23, 24, 25, 26,
@@ -23,17 +20,17 @@ House ToHouse(int house) {
     return {HouseKind::Region, house - Houses::FirstRegion};
 }
 
-std::vector<int> DigitList(int digits) {
+std::vector<int> DigitList(unsigned digits) {
     std::vector<int> list;
     for (; digits != 0; digits &= digits - 1)
-        list.push_back(std::countr_zero(unsigned(digits)) + 1);
+        list.push_back(std::countr_zero(digits) + 1);
     return list;
 }
 
 // Digits that must be absent from every cell of a set.
 struct Absence {
     CellSet cells;
-    int digits = 0;
+    unsigned digits = 0;
 };
 
 // A pattern as found: what it is, what it needs of the candidates and what it rules out.
@@ -41,7 +38,7 @@ struct Pattern {
     Technique technique = Technique::Pointing;
     std::vector<int> houses;
     CellSet cells;
-    int digits = 0;
+    unsigned digits = 0;
     Absence needs;
     Absence rulesOut;
 };
@@ -56,10 +53,11 @@ struct Placement {
 
 // Calls visit with each choice of size cells (or digits) out of a mask until it answers
 // true.
-template <typename Visit> bool ForEachChoice(int mask, int size, int chosen, Visit visit) {
+template <typename Visit>
+bool ForEachChoice(unsigned mask, int size, unsigned chosen, Visit visit) {
     if (size == 0) return visit(chosen);
-    for (int rest = mask; rest != 0; rest &= rest - 1) {
-        const int low = rest & -rest;
+    for (unsigned rest = mask; rest != 0; rest &= rest - 1) {
+        const unsigned low = rest & (~rest + 1);
         if (ForEachChoice(rest & ~low, size - 1, chosen | low, visit)) return true;
     }
     return false;
@@ -114,9 +112,8 @@ private:
             }
         }
         for (int cell : candidates.Open()) {
-            const int digits = candidates.DigitsAt(cell);
-            if (std::popcount(unsigned(digits)) == 1)
-                return Placement{cell, std::countr_zero(unsigned(digits)) + 1};
+            const DigitSet digits = candidates.DigitsAt(cell);
+            if (std::popcount(digits) == 1) return Placement{cell, std::countr_zero(digits) + 1};
         }
         return std::nullopt;
     }
@@ -168,9 +165,9 @@ private:
         return Apply({technique,
                       {house, other},
                       places,
-                      Bit(digit),
-                      {inside.Without(houses.Cells(other)), Bit(digit)},
-                      {outside, Bit(digit)}});
+                      DigitBit(digit),
+                      {inside.Without(houses.Cells(other)), DigitBit(digit)},
+                      {outside, DigitBit(digit)}});
     }
 
     // size cells of a house that between them can take only size digits: those digits
@@ -179,25 +176,25 @@ private:
         const Technique technique = size == 2 ? Technique::NakedPair : Technique::NakedTriple;
         for (int house : HouseOrder) {
             std::array<int, 9> cells{};
-            std::array<int, 9> digits{};
+            std::array<DigitSet, 9> digits{};
             int count = 0;
-            int eligible = 0;
+            unsigned eligible = 0;
             for (int cell : candidates.Open() & houses.Cells(house)) {
                 cells[count] = cell;
                 digits[count] = candidates.DigitsAt(cell);
-                if (std::popcount(unsigned(digits[count])) <= size) eligible |= 1 << count;
+                if (std::popcount(digits[count]) <= size) eligible |= 1u << count;
                 ++count;
             }
             if (count <= size) continue;
-            const bool found = ForEachChoice(eligible, size, 0, [&](int chosen) {
+            const bool found = ForEachChoice(eligible, size, 0, [&](unsigned chosen) {
                 CellSet subset;
-                int together = 0;
+                unsigned together = 0;
                 for (int i = 0; i < count; ++i) {
                     if (!(chosen >> i & 1)) continue;
                     subset.Add(cells[i]);
                     together |= digits[i];
                 }
-                if (std::popcount(unsigned(together)) != size) return false;
+                if (std::popcount(together) != size) return false;
                 return Apply({technique,
                               {house},
                               subset,
@@ -215,16 +212,16 @@ private:
     bool FindHiddenSubset(int size) {
         const Technique technique = size == 2 ? Technique::HiddenPair : Technique::HiddenTriple;
         for (int house : HouseOrder) {
-            int eligible = 0;
-            int lacking = 0;
+            unsigned eligible = 0;
+            unsigned lacking = 0;
             for (int digit = 1; digit <= 9; ++digit) {
                 if (!(candidates.HousesMissing(digit) >> house & 1)) continue;
-                lacking |= Bit(digit);
+                lacking |= DigitBit(digit);
                 if ((candidates.Of(digit) & houses.Cells(house)).Count() <= size)
-                    eligible |= Bit(digit);
+                    eligible |= DigitBit(digit);
             }
-            if (std::popcount(unsigned(lacking)) <= size) continue;
-            const bool found = ForEachChoice(eligible, size, 0, [&](int chosen) {
+            if (std::popcount(lacking) <= size) continue;
+            const bool found = ForEachChoice(eligible, size, 0, [&](unsigned chosen) {
                 CellSet subset;
                 for (int digit : DigitList(chosen))
                     subset |= candidates.Of(digit) & houses.Cells(house);
@@ -248,14 +245,15 @@ private:
         for (int digit = 1; digit <= 9; ++digit) {
             for (int base : {0, Houses::FirstColumn}) {
                 const int cover = Houses::FirstColumn - base;
-                std::array<int, 9> crossings{}; // per base line, bit i: its cell on cover line i
+                std::array<unsigned, 9>
+                    crossings{}; // per base line, bit i: its cell on cover line i
                 for (int line = 0; line < 9; ++line) {
                     for (int cell : candidates.Of(digit) & houses.Cells(base + line))
                         crossings[line] |=
-                            1 << (base == 0 ? Houses::Column(cell) : Houses::Row(cell));
+                            1u << (base == 0 ? Houses::Column(cell) : Houses::Row(cell));
                 }
                 for (int first = 0; first < 9; ++first) {
-                    if (std::popcount(unsigned(crossings[first])) != 2) continue;
+                    if (std::popcount(crossings[first]) != 2) continue;
                     for (int second = first + 1; second < 9; ++second) {
                         if (crossings[second] != crossings[first]) continue;
                         if (XWing(digit, base + first, base + second, crossings[first], cover))
@@ -267,17 +265,17 @@ private:
         return false;
     }
 
-    bool XWing(int digit, int firstBase, int secondBase, int crossings, int cover) {
-        const int firstCover = cover + std::countr_zero(unsigned(crossings));
-        const int secondCover = cover + std::bit_width(unsigned(crossings)) - 1;
+    bool XWing(int digit, int firstBase, int secondBase, unsigned crossings, int cover) {
+        const int firstCover = cover + std::countr_zero(crossings);
+        const int secondCover = cover + static_cast<int>(std::bit_width(crossings)) - 1;
         const CellSet bases = houses.Cells(firstBase) | houses.Cells(secondBase);
         const CellSet covers = houses.Cells(firstCover) | houses.Cells(secondCover);
         return Apply({Technique::XWing,
                       {firstBase, secondBase, firstCover, secondCover},
                       candidates.Of(digit) & bases & covers,
-                      Bit(digit),
-                      {bases.Without(covers), Bit(digit)},
-                      {covers.Without(bases), Bit(digit)}});
+                      DigitBit(digit),
+                      {bases.Without(covers), DigitBit(digit)},
+                      {covers.Without(bases), DigitBit(digit)}});
     }
 
     // Keeps, of the eliminations made, those the placement needs, directly or through
@@ -288,13 +286,14 @@ private:
         if (placement.technique == Technique::NakedSingle) {
             for (uint32_t rest = houses.Holding(placement.cell); rest != 0; rest &= rest - 1)
                 step.houses.push_back(ToHouse(std::countr_zero(rest)));
-            placementNeeds = {CellSet::Of(placement.cell), AllDigits & ~Bit(placement.digit)};
+            placementNeeds = {CellSet::Of(placement.cell),
+                              static_cast<unsigned>(AllDigits & ~DigitBit(placement.digit))};
         } else {
             step.houses.push_back(ToHouse(placement.house));
             if (placement.technique == Technique::HiddenSingle)
                 placementNeeds = {
                     houses.Cells(placement.house).Without(CellSet::Of(placement.cell)),
-                    Bit(placement.digit)};
+                    DigitBit(placement.digit)};
         }
         std::vector<std::vector<CellDigit>> needed(patterns.size());
         std::array<std::array<bool, 9>, 81> traced{};
