@@ -2,7 +2,7 @@
 
 Candidates::Candidates(const Houses& houses) : houses(&houses) {
     places.fill(CellSet::All());
-    missing.fill((uint32_t{1} << Houses::Count) - 1);
+    missing.fill((1u << Houses::Count) - 1);
 }
 
 bool Candidates::Read(const Grid& grid) {

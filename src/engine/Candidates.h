@@ -27,7 +27,7 @@ public:
     CellSet Of(int digit) const { return places[digit - 1]; }
     CellSet Open() const { return open; }
     // Bit h is set for each house h that does not hold the digit yet.
-    uint32_t HousesMissing(int digit) const { return missing[digit - 1]; }
+    unsigned HousesMissing(int digit) const { return missing[digit - 1]; }
     int DigitAt(int cell) const { return digits[cell]; }
     // The digits that can still go in the cell.
     DigitSet DigitsAt(int cell) const;
@@ -37,6 +37,6 @@ private:
     const Houses* houses;
     std::array<CellSet, 9> places;
     CellSet open = CellSet::All();
-    std::array<uint32_t, 9> missing;
+    std::array<unsigned, 9> missing;
     std::array<int8_t, 81> digits{};
 };

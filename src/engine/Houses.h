@@ -26,7 +26,7 @@ public:
                cells[FirstRegion + regions[cell]];
     }
     // Bit h is set for the three houses h that hold the cell.
-    uint32_t Holding(int cell) const {
+    unsigned Holding(int cell) const {
         return 1u << Row(cell) | 1u << (FirstColumn + Column(cell)) |
                1u << (FirstRegion + regions[cell]);
     }

@@ -66,7 +66,7 @@ bool PlaceSingles(Position& position) {
             CellSet& lookedAt = position.lookedAt[digit - 1];
             if (lookedAt == candidates.Of(digit)) continue;
             lookedAt = candidates.Of(digit);
-            for (uint32_t rest = candidates.HousesMissing(digit); rest != 0;) {
+            for (unsigned rest = candidates.HousesMissing(digit); rest != 0;) {
                 const int house = std::countr_zero(rest);
                 rest &= rest - 1;
                 const CellSet places = candidates.Of(digit) & houses.Cells(house);

@@ -87,7 +87,7 @@ private:
         CellSet covered;
         for (int digit = 1; digit <= 9; ++digit) {
             covered |= candidates.Of(digit);
-            for (uint32_t rest = candidates.HousesMissing(digit); rest != 0; rest &= rest - 1) {
+            for (unsigned rest = candidates.HousesMissing(digit); rest != 0; rest &= rest - 1) {
                 if ((candidates.Of(digit) & houses.Cells(std::countr_zero(rest))).IsEmpty())
                     return false;
             }
@@ -121,7 +121,7 @@ private:
     // Rules out what the pattern rules out; false, and nothing kept, when that is nothing.
     bool Apply(Pattern pattern) {
         bool any = false;
-        const auto index = static_cast<int16_t>(patterns.size());
+        const int index = static_cast<int>(patterns.size());
         for (int digit : DigitList(pattern.rulesOut.digits)) {
             for (int cell : candidates.Of(digit) & pattern.rulesOut.cells) {
                 candidates.Remove(cell, digit);
@@ -284,7 +284,7 @@ private:
         LogicStep step{placement.cell, placement.digit, placement.technique, {}, {}};
         Absence placementNeeds;
         if (placement.technique == Technique::NakedSingle) {
-            for (uint32_t rest = houses.Holding(placement.cell); rest != 0; rest &= rest - 1)
+            for (unsigned rest = houses.Holding(placement.cell); rest != 0; rest &= rest - 1)
                 step.houses.push_back(ToHouse(std::countr_zero(rest)));
             placementNeeds = {CellSet::Of(placement.cell),
                               static_cast<unsigned>(AllDigits & ~DigitBit(placement.digit))};
@@ -333,7 +333,7 @@ private:
     Candidates candidates;
     std::vector<Pattern> patterns;
     // For each cell and digit, the pattern that ruled the digit out there first.
-    std::array<std::array<int16_t, 9>, 81> clearedBy{};
+    std::array<std::array<int, 9>, 81> clearedBy{};
 };
 
 } // namespace
