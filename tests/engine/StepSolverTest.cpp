@@ -191,11 +191,7 @@ bool HasSingle(const std::string& digits, const std::string& regions) {
 }
 
 TEST(StepSolverTest, StepsThroughDealtPuzzlesPlaceOnlySolutionDigitsAndStopOnlyWithoutSingles) {
-#ifdef KORVEL_SANITIZE
-    constexpr int PerSet = 100; // about ten times slower there
-#else
     constexpr int PerSet = 1000;
-#endif
     ResetSudoku();
     ResetSettings();
     FillStageTables();
