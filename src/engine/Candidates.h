@@ -28,7 +28,6 @@ public:
     CellSet Open() const { return open; }
     // Bit h is set for each house h that does not hold the digit yet.
     unsigned HousesMissing(int digit) const { return missing[digit - 1]; }
-    int DigitAt(int cell) const { return digits[cell]; }
     // The digits that can still go in the cell.
     DigitSet DigitsAt(int cell) const;
     Grid ToGrid() const;
