@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Runs every fuzz target of the file readers for SECONDS each (default 300), one after
-# the other, under AddressSanitizer and UndefinedBehaviorSanitizer. New inputs are kept
-# in build-asan/fuzz-work/; a finding is written to the current folder as crash-*,
-# leak-* or timeout-* and makes this script fail.
+# Runs every fuzz target (the file readers, the step solver) for SECONDS each (default
+# 300), one after the other, under AddressSanitizer and UndefinedBehaviorSanitizer. New
+# inputs are kept in build-asan/fuzz-work/; a finding is written to the current folder as
+# crash-*, leak-* or timeout-* and makes this script fail.
 #   tools/fuzz.sh [SECONDS]
 set -euo pipefail
 seconds="${1:-300}"
@@ -11,7 +11,7 @@ source tools/setup.sh
 korvel_install_packages
 korvel_build_sanitized
 status=0
-for target in saved_game_fuzz record_file_fuzz puzzle_line_fuzz; do
+for target in saved_game_fuzz record_file_fuzz puzzle_line_fuzz step_solver_fuzz; do
     work="build-asan/fuzz-work/$target"
     mkdir -p "$work"
     echo "== $target: $seconds s"

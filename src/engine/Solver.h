@@ -4,9 +4,10 @@
 
 #include <optional>
 
-// Completes a grid under a region layout, or says that no completion exists (or none was
-// found within a bounded search, which no puzzle the game deals comes near).
+// Completes a grid under a region layout, or says that no completion exists. A search
+// that runs past a few tens of milliseconds, which only a crafted grid does, is given up
+// on and answered as none.
 std::optional<Grid> SolveGrid(const Grid& grid, const LayoutRows& layout);
 
-// Number of completions, counting stops at limit or when the search budget runs out.
+// Number of completions, counting stops at limit or when the search runs out of time.
 int CountSolutions(const Grid& grid, const LayoutRows& layout, int limit);

@@ -1,5 +1,7 @@
 #include "SudokuChecks.h"
 
+#include "engine/Grading.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -98,7 +100,7 @@ TEST(PuzzlesToolTest, SeedsRepeatAndClockSeedsDiffer) {
     EXPECT_EQ(std::set<std::string>(lines.begin(), lines.end()).size(), 100u);
 }
 
-TEST(PuzzlesToolTest, SolveAnswersEveryLineInOrder) {
+TEST(PuzzlesToolTest, SolveAndGradeAnswerEveryLineInOrder) {
     std::vector<Dealt> dealt;
     for (const std::string type : {"0", "n"})
         for (const std::string& line : RunTool("--type " + type + " --level 2 --count 150").lines)
@@ -116,6 +118,16 @@ TEST(PuzzlesToolTest, SolveAnswersEveryLineInOrder) {
         ASSERT_TRUE(sudoku_checks::KeepsGivens(dealt[i].puzzle, run.lines[i]));
     }
     EXPECT_EQ(run.lines.back(), "none");
+
+    const ToolRun graded = RunTool("--grade", input);
+    ASSERT_EQ(graded.status, 0);
+    ASSERT_EQ(graded.lines.size(), 301u);
+    for (size_t i = 0; i < dealt.size(); ++i) {
+        const PuzzleGrade grade = GradePuzzle(sudoku_checks::ToGrid(dealt[i].puzzle),
+                                              sudoku_checks::ToLayout(dealt[i].regions));
+        EXPECT_EQ(graded.lines[i].substr(0, graded.lines[i].find(' ')), GradeName(grade.grade));
+    }
+    EXPECT_EQ(graded.lines.back(), "None");
 }
 
 TEST(PuzzlesToolTest, BadArgumentsAndLinesExitWithStatusTwo) {

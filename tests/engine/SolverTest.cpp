@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace {
 
 using sudoku_checks::BoxLayout;
@@ -25,6 +27,17 @@ TEST(SolverTest, SolvesPuzzlesAndRefusesEntriesThatLeadNowhere) {
     entered[0][2] = 1; // allowed by the rules, but the only solution has 4 there
     EXPECT_FALSE(SolveGrid(entered, BoxLayout()));
 
+    // Two published puzzles made to need long chains of guesses.
+    for (const std::string hard :
+         {"100007090030020008009600500005300900010080002600004000300000010040000007007000300",
+          "800000000003600000070090200050007000000045700000100030001000068008500010090000400"}) {
+        const std::optional<Grid> solved = SolveGrid(ToGrid(hard), BoxLayout());
+        ASSERT_TRUE(solved);
+        EXPECT_TRUE(sudoku_checks::IsSolution(*solved, BoxLayout()));
+        EXPECT_TRUE(sudoku_checks::KeepsGivens(hard, Flatten(*solved)));
+        EXPECT_EQ(CountSolutions(ToGrid(hard), BoxLayout(), 2), 1);
+    }
+
     ResetSudoku();
     LoadTemplate(4);
     const LayoutRows layout = Sudoku().RegionLayout;
@@ -36,6 +49,21 @@ TEST(SolverTest, SolvesPuzzlesAndRefusesEntriesThatLeadNowhere) {
     EXPECT_TRUE(sudoku_checks::IsSolution(*solved, layout));
     EXPECT_TRUE(sudoku_checks::KeepsGivens(Flatten(sparse), Flatten(*solved)));
     EXPECT_FALSE(SolveGrid(ToGrid(ClassicSolution), layout)) << "boxes are not its regions";
+}
+
+// Fourteen givens and no solution: the 8 and the 9 of the middle-left box can only go in
+// its top row, which leaves its 1 no cell. Singles never see that, so a search without a
+// bound runs for minutes; a saved game holding such a grid must not stall the game.
+TEST(SolverTest, AGridBuiltToDefeatTheSearchIsGivenUpOnWithinFiftyMilliseconds) {
+    const Grid crafted =
+        ToGrid("050800090000000000000009000500000000000108009000090081400000800000000000000000003");
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point start = Clock::now();
+    EXPECT_FALSE(SolveGrid(crafted, BoxLayout()));
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(50));
+    start = Clock::now();
+    EXPECT_EQ(CountSolutions(crafted, BoxLayout(), 2), 0);
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(50));
 }
 
 TEST(SolverTest, BrokenGridsAndMalformedLayoutsHaveNoSolution) {

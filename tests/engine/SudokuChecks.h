@@ -35,6 +35,13 @@ inline Grid ToGrid(const std::string& digits) {
     return grid;
 }
 
+inline LayoutRows ToLayout(const std::string& regions) {
+    LayoutRows layout;
+    for (size_t r = 0; r < 9; ++r)
+        layout[r] = regions.substr(9 * r, 9);
+    return layout;
+}
+
 inline LayoutRows BoxLayout() {
     LayoutRows layout;
     for (int i = 0; i < 81; ++i)
@@ -82,6 +89,16 @@ inline bool IsSolution(const std::string& digits, const std::string& regions) {
 
 inline bool IsSolution(const Grid& grid, const LayoutRows& layout) {
     return IsSolution(Flatten(grid), Flatten(layout));
+}
+
+// The digit is not yet in the empty cell's row, column or region.
+inline bool Fits(const std::string& digits, const std::string& regions, int cell, int digit) {
+    for (int other = 0; other < 81; ++other) {
+        const bool peer =
+            other / 9 == cell / 9 || other % 9 == cell % 9 || regions[other] == regions[cell];
+        if (peer && digits[other] - '0' == digit) return false;
+    }
+    return digits[cell] == '0';
 }
 
 inline bool KeepsGivens(const std::string& puzzle, const std::string& solution) {

@@ -1,10 +1,13 @@
-// Developer tool: deals puzzles the way a new game does, or solves puzzles from stdin.
+// Developer tool: deals puzzles the way a new game does, or solves or grades puzzles from
+// stdin.
 #include "PuzzleLines.h"
 #include "engine/EngineState.h"
 #include "engine/GameSettings.h"
 #include "engine/Generator.h"
+#include "engine/Grading.h"
 #include "engine/Random.h"
 #include "engine/Solver.h"
+#include "engine/StepText.h"
 
 #include <charconv>
 #include <cstdint>
@@ -18,7 +21,7 @@ namespace {
 
 constexpr int BadUsage = 2;
 constexpr const char* Usage =
-    "usage: korvel-puzzles --type 0-5|n --level 0-2 --count N [--seed S] | --solve";
+    "usage: korvel-puzzles --type 0-5|n --level 0-2 --count N [--seed S] | --solve | --grade";
 
 struct DealRequest {
     char type = 0; // '0'..'5', or 'n' for a template drawn as training does
@@ -115,9 +118,30 @@ int Deal(const DealRequest& request) {
     return 0;
 }
 
+std::string Solution(const Grid& grid, const LayoutRows& layout) {
+    const std::optional<Grid> solution = SolveGrid(grid, layout);
+    std::string line;
+    if (solution)
+        AppendGrid(line, *solution);
+    else
+        line = "none";
+    return line;
+}
+
+// The grade's name, then what decided it.
+std::string GradeLine(const Grid& grid, const LayoutRows& layout) {
+    const PuzzleGrade grade = GradePuzzle(grid, layout);
+    std::string line = GradeName(grade.grade);
+    if (grade.grade == Grade::Beyond)
+        line += " (" + std::to_string(grade.cellsLeft) + " cells left)";
+    else if (grade.grade < Grade::Beyond)
+        line += " (" + TechniqueName(grade.hardest) + ")";
+    return line;
+}
+
 // Answers every puzzle line in order. A line too long to be a puzzle is refused and
 // the rest is read on; a malformed line ends the run.
-int Solve() {
+int AnswerLines(std::string (*answer)(const Grid&, const LayoutRows&)) {
     std::string text;
     int status = 0;
     long lineNumber = 1;
@@ -137,13 +161,7 @@ int Solve() {
                       << ": expected 81 digits, optionally a space and 81 region digits\n";
             return BadUsage;
         }
-        const std::optional<Grid> solution = SolveGrid(grid, layout);
-        std::string line;
-        if (solution)
-            AppendGrid(line, *solution);
-        else
-            line = "none";
-        std::cout << line << '\n';
+        std::cout << answer(grid, layout) << '\n';
     }
     return status;
 }
@@ -153,7 +171,8 @@ int Solve() {
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    if (args.size() == 1 && args[0] == "--solve") return Solve();
+    if (args.size() == 1 && args[0] == "--solve") return AnswerLines(Solution);
+    if (args.size() == 1 && args[0] == "--grade") return AnswerLines(GradeLine);
     const std::optional<DealRequest> request = ParseDealRequest(args);
     if (!request) {
         std::cerr << Usage << '\n';

@@ -1,0 +1,242 @@
+#include "SudokuChecks.h"
+
+#include "engine/EngineState.h"
+#include "engine/GameSettings.h"
+#include "engine/Generator.h"
+#include "engine/Random.h"
+#include "engine/Solver.h"
+#include "engine/StepSolver.h"
+#include "engine/StepText.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using sudoku_checks::Fits;
+using sudoku_checks::Flatten;
+using sudoku_checks::ToGrid;
+using sudoku_checks::ToLayout;
+
+const std::string Boxes = Flatten(sudoku_checks::BoxLayout());
+// Two of the Nonomino templates.
+const std::string Stripes =
+    "112233333112245533112246533112246555714246555774446668774996888779996688779999888";
+const std::string Spiral =
+    "111288888112228888112224444162524744166544777666577773665599733655999333559999333";
+
+bool InHouse(House house, const std::string& regions, int cell) {
+    switch (house.kind) {
+    case HouseKind::Row: return cell / 9 == house.index;
+    case HouseKind::Column: return cell % 9 == house.index;
+    case HouseKind::Region: break;
+    }
+    return regions[cell] == '1' + house.index;
+}
+
+struct Position {
+    std::string grid;
+    std::string regions;
+    int cell;
+    int digit;
+    Technique placement;
+    std::string line;
+    std::vector<CellDigit> cleared{};
+};
+
+// Dealt puzzles part way through, each where its technique is the simplest step.
+TEST(StepSolverTest, EachTechniqueIsFoundWhereItIsTheSimplestStep) {
+    const std::vector<Position> positions{
+        {"720000501000067039900510080064000903072304008000601005207148396000736800638000100", Boxes,
+         55, 5, Technique::FullHouse, "Full house: 5 is the only digit missing from row 7"},
+        {"200003006005000810000027040080600003000410900007900500460000009003085000170000050",
+         Spiral, 26, 5, Technique::HiddenSingle,
+         "Hidden single: 5 can go only here in this region"},
+        {"720000501000067039900510080064000903072304008000601005257148396000736800638000100", Boxes,
+         40, 9, Technique::HiddenSingle, "Hidden single: 9 can go only here in row 5"},
+        {"657934281003108756010000943700010005006209007000040608070003800065400070020071500", Boxes,
+         13, 2, Technique::NakedSingle, "Naked single: 2 is the only digit this cell can take"},
+        {"040092680069180003897000050500000019900400806670930028406007090000068900300019062",
+         Stripes,
+         60,
+         1,
+         Technique::HiddenSingle,
+         "Pointing: this region's 1s lie in column 9, so no other cell there can be 1",
+         {{62, 1}, {71, 1}}},
+        {"001500490060097003950002670040000085596830000108025060327000009615000200489200006",
+         Boxes,
+         53,
+         4,
+         Technique::NakedSingle,
+         "Claiming: row 5's 7s lie in this region, so no other cell there can be 7",
+         {{53, 7}}},
+        {"050402008002001070000003290900010300020780006006004050240000001638140720500020060",
+         Boxes,
+         32,
+         6,
+         Technique::NakedSingle,
+         "Naked pair: these cells take only 5 and 9, so no other in column 6 can",
+         {{32, 5}}},
+        {"006002317000010295070000864900100082007520039060009071703004028020080056680200043",
+         Boxes,
+         1,
+         9,
+         Technique::HiddenSingle,
+         "Hidden pair: 1 and 2 fit only here in this region, so nothing else can",
+         {{20, 9}}},
+        {"000059600040300010000700028452000001078090000000004850590020103600900700081003000",
+         Boxes,
+         22,
+         4,
+         Technique::HiddenSingle,
+         "Naked triple: these cells take only 3, 4 and 7, so no other in row 1 can",
+         {{3, 4}}},
+        {"050091764006200300001004528507000006010000830800400070000128907000943600100576003",
+         Boxes,
+         46,
+         6,
+         Technique::HiddenSingle,
+         "Hidden triple: 1, 3 and 8 fit only here in this region, so nothing else can",
+         {{49, 6}}},
+        {"000008064006290305103645027527060008004800502918000036000906243009004001000780659",
+         Boxes,
+         34,
+         9,
+         Technique::NakedSingle,
+         "X-Wing: columns 4 and 7 take 1 only in rows 1 and 4, so no other 1 there",
+         {{34, 1}}},
+    };
+    for (const Position& position : positions) {
+        const std::optional<LogicStep> step =
+            FindNextStep(ToGrid(position.grid), ToLayout(position.regions));
+        ASSERT_TRUE(step) << position.line;
+        EXPECT_EQ(DescribeStep(*step), position.line);
+        EXPECT_EQ(step->cell, position.cell) << position.line;
+        EXPECT_EQ(step->digit, position.digit) << position.line;
+        EXPECT_EQ(step->technique, position.placement) << position.line;
+        EXPECT_EQ(step->eliminations.size(), position.cleared.empty() ? 0u : 1u) << position.line;
+        for (const Elimination& elimination : step->eliminations)
+            EXPECT_EQ(elimination.cleared, position.cleared) << position.line;
+    }
+}
+
+TEST(StepSolverTest, NoStepOnAFullABrokenOrAMalformedGridOrWhereNoTechniqueHelps) {
+    const std::string solution =
+        "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+    std::string clash = solution;
+    clash[1] = '5';
+    clash[2] = '0';
+    // No rule broken, but the 9s below the first box shut it off from its 9, so the full
+    // house in row 6 must not be offered.
+    const std::string noRoom =
+        "001000000002000000003000000900000000000000000234567810090000000000000000000000000";
+    // A published puzzle that no technique here can start.
+    const std::string beyond =
+        "800000000003600000070090200050007000000045700000100030001000068008500010090000400";
+    for (const std::string& grid : {solution, clash, noRoom, beyond})
+        EXPECT_FALSE(FindNextStep(ToGrid(grid), sudoku_checks::BoxLayout())) << grid;
+    EXPECT_FALSE(FindNextStep(Grid{}, ToLayout(std::string(81, '1'))));
+}
+
+// What the placement rests on, checked apart from the solver: with the digits the step
+// cleared taken away, the digit is the only one its cell can take, or its house has no
+// other place for it, or the cell is the last of its house.
+::testing::AssertionResult Follows(const LogicStep& step, const std::string& digits,
+                                   const std::string& regions) {
+    std::vector<CellDigit> cleared;
+    for (const Elimination& elimination : step.eliminations)
+        cleared.insert(cleared.end(), elimination.cleared.begin(), elimination.cleared.end());
+    const auto fits = [&](int cell, int digit) {
+        return Fits(digits, regions, cell, digit) &&
+               std::find(cleared.begin(), cleared.end(), CellDigit{cell, digit}) == cleared.end();
+    };
+    bool alone = fits(step.cell, step.digit);
+    for (int other = 0; other < 81; ++other) {
+        const bool inHouse = step.technique != Technique::NakedSingle && other != step.cell &&
+                             InHouse(step.houses.front(), regions, other);
+        if (step.technique == Technique::FullHouse && inHouse && digits[other] == '0')
+            alone = false;
+        for (int digit = 1; digit <= 9; ++digit) {
+            const bool rival = step.technique == Technique::NakedSingle
+                                   ? other == step.cell && digit != step.digit
+                                   : inHouse && digit == step.digit;
+            if (rival && fits(other, digit)) alone = false;
+        }
+    }
+    if (alone) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << DescribeStep(step) << " at " << digits;
+}
+
+// No empty cell with one digit left and no house with one place left for a digit.
+bool HasSingle(const std::string& digits, const std::string& regions) {
+    for (int digit = 1; digit <= 9; ++digit) {
+        std::array<int, 27> places{};
+        for (int cell = 0; cell < 81; ++cell) {
+            int fitting = 0;
+            for (int d = 1; d <= 9; ++d)
+                fitting += Fits(digits, regions, cell, d) ? 1 : 0;
+            if (fitting == 1) return true;
+            if (!Fits(digits, regions, cell, digit)) continue;
+            ++places[cell / 9];
+            ++places[9 + cell % 9];
+            ++places[18 + regions[cell] - '1'];
+        }
+        for (int house = 0; house < 27; ++house) {
+            if (places[house] == 1) return true;
+        }
+    }
+    return false;
+}
+
+TEST(StepSolverTest, StepsThroughDealtPuzzlesPlaceOnlySolutionDigitsAndStopOnlyWithoutSingles) {
+    constexpr int PerSet = 1000;
+    ResetSudoku();
+    ResetSettings();
+    FillStageTables();
+    SeedRandom(20);
+    HoldSeed(true);
+    Settings().TrainingMode = false;
+    int solved = 0;
+    int stalled = 0;
+    for (int16_t level : {0, 1, 2}) {
+        for (bool nonomino : {false, true}) {
+            for (int i = 0; i < PerSet; ++i) {
+                // Challenge stages 1, 3, ..., 9 hold the five templates.
+                Settings().Stage = static_cast<uint8_t>(nonomino ? 1 + 2 * (i % 5) : 0);
+                PrepareNewPuzzle();
+                BuildSolution();
+                HideCells(level);
+                const EngineState& s = Sudoku();
+                if (CountSolutions(s.GivenGrid, s.RegionLayout, 2) != 1) continue;
+                const std::string regions = Flatten(s.RegionLayout);
+                const std::string solution = Flatten(s.SolutionGrid);
+                std::string digits = Flatten(s.GivenGrid);
+                while (const auto step = FindNextStep(ToGrid(digits), s.RegionLayout)) {
+                    ASSERT_EQ(solution[step->cell] - '0', step->digit) << digits;
+                    for (const Elimination& elimination : step->eliminations) {
+                        for (const CellDigit& clear : elimination.cleared) {
+                            ASSERT_TRUE(Fits(digits, regions, clear.cell, clear.digit));
+                            ASSERT_NE(solution[clear.cell] - '0', clear.digit) << digits;
+                        }
+                    }
+                    ASSERT_TRUE(Follows(*step, digits, regions));
+                    ASSERT_LE(DescribeStep(*step).size(), 78u) << DescribeStep(*step);
+                    digits[step->cell] = static_cast<char>('0' + step->digit);
+                }
+                if (digits == solution) {
+                    ++solved;
+                    continue;
+                }
+                ++stalled;
+                ASSERT_FALSE(HasSingle(digits, regions)) << "stopped short at " << digits;
+            }
+        }
+    }
+    HoldSeed(false);
+    EXPECT_GT(solved, PerSet * 4);
+    EXPECT_LE(stalled, solved / 50);
+}
+
+} // namespace
