@@ -17,7 +17,7 @@ inline constexpr Color SameDigitMark = 0xFFFFC850;
 // A shown step: the cell it fills and the houses that make it so in blue, the cells whose
 // candidates it clears in violet.
 inline constexpr Color StepCell = 0x963C9CFF;
-inline constexpr Color StepHouse = 0x36508CFF;
+inline constexpr Color StepHouse = 0x50508CFF;
 inline constexpr Color StepCleared = 0x70B45AF0;
 inline constexpr Color StepOutline = 0xFF78B4FF;
 

@@ -9,6 +9,7 @@
 #include <QHashFunctions>
 #include <QPainter>
 #include <QStaticText>
+#include <cmath>
 #include <optional>
 #include <tuple>
 #include <unordered_map>
@@ -124,6 +125,11 @@ void SetFont(const QString& family, float sizeInPoints, int32_t style) {
     if (found == t.resolved.end())
         found = t.resolved.emplace(key, MakeFont(family, sizeInPoints, style)).first;
     if (found->second) t.CurrentFont = &*found->second;
+}
+
+int TextWidth(const QString& text) {
+    const QFont* font = Text().CurrentFont;
+    return font ? static_cast<int>(std::ceil(MeasureText(text, *font).width())) : 0;
 }
 
 void SetTextColor(int blue, int green, int red, int alpha) {

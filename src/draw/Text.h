@@ -22,6 +22,9 @@ void SetTextColor(int blue, int green, int red, int alpha);
 // Top-left of an unbounded box; line breaks in the text start new lines.
 void DrawText(int16_t x, int16_t y, const QString& text);
 
+// How wide a one-line text is in the current font.
+int TextWidth(const QString& text);
+
 // The same pixels as DrawText wherever the text lands on opaque black, from an image made
 // once for each text, font and colour: for glyphs that repeat by the hundred every frame.
 void DrawTextOnBlack(int16_t x, int16_t y, const QString& text);

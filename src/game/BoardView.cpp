@@ -1,5 +1,6 @@
 #include "game/BoardView.h"
 
+#include "draw/BoardPalette.h"
 #include "draw/Drawing.h"
 #include "draw/GameImages.h"
 #include "engine/Layout.h"
@@ -87,7 +88,43 @@ QRegion BoardView::Moved() {
     return moved;
 }
 
+void BoardView::ShowAdvice(const Advice& advice, const LayoutRows& layout) {
+    HideAdvice();
+    const auto markHouse = [&](const House& house, Color fill) {
+        for (int cell = 0; cell < 81; ++cell) {
+            const bool inside = house.kind == HouseKind::Row ? cell / 9 == house.index
+                                : house.kind == HouseKind::Column
+                                    ? cell % 9 == house.index
+                                    : RegionOf(layout, cell) == house.index;
+            if (inside) stepMarks[cell].fill = fill;
+        }
+    };
+    if (advice.kind == Advice::Kind::WrongEntry) {
+        stepMarks[advice.cell] = {BoardPalette::StepCleared, true};
+        return;
+    }
+    if (advice.kind != Advice::Kind::Step) return;
+    const LogicStep& step = advice.step;
+    for (const Elimination& elimination : step.eliminations) {
+        for (const House& house : elimination.houses)
+            markHouse(house, BoardPalette::StepHouse);
+    }
+    for (const House& house : step.houses)
+        markHouse(house, BoardPalette::StepHouse);
+    for (const Elimination& elimination : step.eliminations) {
+        for (const CellDigit& cleared : elimination.cleared)
+            stepMarks[cleared.cell].fill = BoardPalette::StepCleared;
+    }
+    stepMarks[step.cell] = {BoardPalette::StepCell, true};
+}
+
+void BoardView::HideAdvice() { stepMarks = {}; }
+
 void BoardView::Draw(bool paused) {
+    for (int cell = 0; cell < 81; ++cell) {
+        if (stepMarks[cell].fill != 0)
+            cells[cell].Mark(stepMarks[cell].fill, stepMarks[cell].outline);
+    }
     DrawBackground(TheGameImages().Background);
     DrawScanLine();
     for (clsMyBtn& cell : cells)
@@ -138,6 +175,9 @@ void BoardView::FlashTick(int cell) {
 }
 
 void BoardView::AddLook(std::vector<uint32_t>& look) const {
-    for (const clsMyBtn& cell : cells)
-        look.push_back(cell.Look());
+    for (const clsMyBtn& cell : cells) {
+        const uint64_t cellLook = cell.Look();
+        look.insert(look.end(),
+                    {static_cast<uint32_t>(cellLook), static_cast<uint32_t>(cellLook >> 32)});
+    }
 }

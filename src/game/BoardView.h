@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/Picture.h"
+#include "model/Advice.h"
 #include "model/GameModel.h"
 #include "widgets/clsMyBtn.h"
 
@@ -32,6 +33,10 @@ public:
     void Highlight(int cell, const LayoutRows& layout);
     void TintSameDigit(int cell);
     void FrameCursor(int cell);
+    // Marks a step on the board until it is hidden: the cell it fills, framed, the houses
+    // that make it so and the cells whose candidates it clears; or the entry to blame.
+    void ShowAdvice(const Advice& advice, const LayoutRows& layout);
+    void HideAdvice();
     // The part of the board that moves on its own since the last frame: the scan line.
     QRegion Moved();
     // Background, scan line and cells; a paused board hides every digit.
@@ -58,7 +63,13 @@ public:
 private:
     void DrawScanLine();
 
+    struct StepMark {
+        Color fill = 0;
+        bool outline = false;
+    };
+
     std::array<clsMyBtn, 81> cells;
+    std::array<StepMark, 81> stepMarks{};
     int pointerCell = -1;
     ImageHandle scanDownImage;
     ImageHandle scanUpImage;

@@ -6,6 +6,7 @@
 #include "draw/Shapes.h"
 #include "draw/Text.h"
 #include "engine/GameSettings.h"
+#include "engine/Grading.h"
 #include "persist/SavedGames.h"
 #include "print/Form2.h"
 #include "screens/clsHelpsrc.h"
@@ -59,12 +60,21 @@ int32_t Ask(const Question& question) {
                              1, QStringLiteral("OK"), QStringLiteral("Cancel"));
 }
 
+// "GRADE: GENTLE"; a puzzle with several answers says so in words.
+QString GradeCaption(const Puzzle& puzzle) {
+    const Grade grade = GradePuzzle(puzzle.givens, puzzle.layout).grade;
+    const QString name = grade == Grade::Several ? QStringLiteral("several answers")
+                                                 : QString::fromLatin1(GradeName(grade));
+    return QStringLiteral("GRADE: ") + name.toUpper();
+}
+
 uint8_t OptionValue(const clsRadios& group) { return static_cast<uint8_t>(1 - group.value); }
 
 } // namespace
 
 void clsGameIntf::init(GameModel dealt) {
     game = std::move(dealt);
+    gradeText = GradeCaption(game.ThePuzzle());
     flow.Begin();
     Switches().PadAssist = 0;
     Switches().SolutionShown = false;
@@ -80,6 +90,7 @@ void clsGameIntf::init(GameModel dealt) {
     SelectedCell = -1;
     FlashCell = -1;
     keyboardMovedLast = false;
+    HideStep();
     InvalidateFrame(); // the board's background is new
     RestartMusic();
 }
@@ -126,9 +137,13 @@ void clsGameIntf::Draw() {
         command.Draw();
     for (clsRbtn& radio : radios)
         radio.Draw();
+    stepPanel.Draw();
     if (pad.IsOpen()) pad.Draw(PadDigits(), FinishedDigits(), game.HintsLeft());
 
+    // Above the board, left of the game's name, in its green.
     SetFont("Arial Black", 10, FontRegular);
+    SetTextColor(150, 210, 130, 255);
+    DrawText(BoardView::Left, 10, gradeText);
     SetTextColor(255, 255, 255, 255);
     if (Settings().TrainingMode) {
         clock.Draw();
@@ -149,8 +164,8 @@ std::vector<uint32_t> clsGameIntf::FrameLook() const {
         look.push_back(radio.Look());
     board.AddLook(look);
     look.insert(look.end(), {static_cast<uint32_t>(App().CurrentScreen), Switches().PadAssist,
-                             static_cast<uint32_t>(game.HintsLeft()), Settings().TrainingMode,
-                             static_cast<uint32_t>(flow.StageSeconds())});
+                             stepPanel.IsShown(), static_cast<uint32_t>(game.HintsLeft()),
+                             Settings().TrainingMode, static_cast<uint32_t>(flow.StageSeconds())});
     pad.AddLook(look);
     for (QChar digit : clock.Text())
         look.push_back(digit.unicode());
@@ -207,8 +222,10 @@ void clsGameIntf::MouseMove(int16_t X, int16_t Y) {
     }
     for (clsButton& command : commands)
         command.MouseMove(X, Y);
+    // The options under a shown step take no pointer.
+    const bool underStep = stepPanel.Contains(X, Y);
     for (clsRadios& group : options)
-        group.MouseMove(X, Y);
+        group.MouseMove(underStep ? -1 : X, underStep ? -1 : Y);
     // The cursor the keys moved stays until the pointer comes over the board.
     if (keyboardMovedLast && board.CellAt(X, Y) == -1) return;
     keyboardMovedLast = false;
@@ -233,6 +250,11 @@ void clsGameIntf::PadClosedDown() {
         return;
     }
     if (Switches().SolutionShown) return;
+    // A click on the board puts a shown step away before it opens the pad again.
+    if (stepPanel.IsShown() && board.PointerCell() != -1) {
+        HideStep();
+        return;
+    }
     if (const int cell = board.MouseDown(); cell != -1) OpenPad(cell);
 }
 
@@ -305,6 +327,7 @@ void clsGameIntf::QuestionAnswered(int16_t ret) {
 // the challenge's progress stay.
 void clsGameIntf::RestartGame() {
     game.Restart();
+    HideStep();
     board.Flash(FlashCell, 0);
     board.ShowPosition(game);
     Switches().SolutionShown = false;
@@ -324,6 +347,7 @@ void clsGameIntf::ShowSolution() {
     for (Command c : {SaveGame, HowToPlay, Pause, Print, Restart, Solution})
         commands[c].SetEnabled(false);
     game.GiveUp();
+    HideStep();
     board.ShowPosition(game);
 }
 
@@ -393,13 +417,16 @@ void clsGameIntf::Changed(const MoveOutcome& outcome) {
         if (Switches().SoundOn != 0) PlaySound("Click", false);
     }
     if (!outcome.after) return;
+    HideStep();
     board.ShowPosition(game);
     flow.FinishIfComplete(game);
 }
 
 void clsGameIntf::Undo() {
     pad.Close();
-    if (game.Undo()) board.ShowPosition(game);
+    if (!game.Undo()) return;
+    HideStep();
+    board.ShowPosition(game);
 }
 
 void clsGameIntf::Redo() {
@@ -411,4 +438,23 @@ void clsGameIntf::FillCandidates() {
     if (!Settings().TrainingMode) return;
     pad.Close();
     Changed(game.Play({Move::Kind::FillCandidates}));
+}
+
+// A step is worked out from the digits on the board alone, so the player's marks never
+// mislead it; it places nothing and costs nothing.
+void clsGameIntf::ToggleStep() {
+    if (stepPanel.IsShown()) {
+        HideStep();
+        return;
+    }
+    if (!Settings().TrainingMode || !game.InPlay()) return;
+    pad.Close();
+    const Advice advice = NextAdvice(game);
+    board.ShowAdvice(advice, game.ThePuzzle().layout);
+    stepPanel.Show(DescribeAdvice(advice));
+}
+
+void clsGameIntf::HideStep() {
+    stepPanel.Hide();
+    board.HideAdvice();
 }

@@ -3,6 +3,7 @@
 #include "game/BoardView.h"
 #include "game/GameFlow.h"
 #include "game/NumberPad.h"
+#include "game/StepPanel.h"
 #include "model/GameModel.h"
 #include "shell/Screen.h"
 #include "widgets/clsButton.h"
@@ -39,6 +40,9 @@ public:
     // Marks every empty cell with the digits it can take; a challenge stage is a test, so
     // there it does nothing.
     void FillCandidates();
+    // Shows the next logical step over the board, or hides the one shown; not in a
+    // challenge stage either.
+    void ToggleStep();
     void ShowClock(const QString& text) { clock.Settimer(text); }
     // A clock second of a challenge stage.
     void StageClock(int seconds) { flow.StageClock(seconds); }
@@ -58,6 +62,7 @@ public:
     bool PencilMode() const { return pad.PencilOn(); }
     const clsMyBtn& Cell(int i) const { return board.Cell(i); }
     bool CommandEnabled(int i) const { return commands[static_cast<size_t>(i)].Enabled(); }
+    const StepPanel& ShownStep() const { return stepPanel; }
 
 private:
     // Command buttons in the order they stand on screen.
@@ -83,6 +88,7 @@ private:
     void ShowSolution();
 
     void Choose(const NumberPad::Press& press);
+    void HideStep();
     void Changed(const MoveOutcome& outcome);
     void OpenPad(int cell);
 
@@ -90,6 +96,8 @@ private:
     BoardView board;
     NumberPad pad;
     GameFlow flow;
+    StepPanel stepPanel;
+    QString gradeText; // how hard the dealt puzzle is to solve by reasoning
 
     int16_t CursorCell = -1;
     int16_t SelectedCell = -1;

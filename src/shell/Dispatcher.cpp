@@ -88,6 +88,9 @@ void DispatchKeyDown(int16_t keyCode, int16_t shift) {
     case KeyM:
         if (shift == 0) GameIntf().FillCandidates();
         break;
+    case KeyH:
+        if (shift == 0) GameIntf().ToggleStep();
+        break;
     default: break;
     }
 }

@@ -14,6 +14,7 @@ enum KeyCode : int16_t {
     KeyRight = 39,
     KeyDown = 40,
     KeyA = 65,
+    KeyH = 72,
     KeyM = 77,
     KeyS = 83,
     KeyY = 89,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/Color.h"
 #include "draw/Graphics.h"
 #include "engine/Rules.h"
 #include "widgets/WidgetBox.h"
@@ -31,10 +32,15 @@ public:
     void DrawH() { Highlighted = true; }
     void Tint(int tinted) { tintDigit = tinted; }
     void FrameAsCursor() { cursorFrame = true; }
+    // A colour laid over the cell, and maybe a frame round it, for a step shown on the board.
+    void Mark(Color fill, bool outline) {
+        markFill = fill;
+        markOutline = outline;
+    }
     // Strictly inside the cell, given or not.
     bool Contains(int16_t x, int16_t y) const { return box.Under(x, y); }
     // Everything that decides how the cell looks, packed into one value.
-    uint32_t Look() const;
+    uint64_t Look() const;
     bool MouseMove(int16_t X, int16_t Y);
     bool MouseDown() const { return Enabled && OnMove; }
 
@@ -49,6 +55,8 @@ private:
     bool Highlighted = false;
     int tintDigit = 0;
     bool cursorFrame = false;
+    Color markFill = 0;
+    bool markOutline = false;
     WidgetBox box;
     uint8_t shade = 0; // index into the drawing layer's block images
 };

@@ -183,6 +183,36 @@ TEST_F(GameScreenTest, MFillsEveryEmptyCellsCandidatesInOneMoveOutsideAChallenge
     EXPECT_EQ(Game().Cell(11).Marks(), 0) << "a challenge stage is a test";
 }
 
+TEST_F(GameScreenTest, HShowsTheNextStepUntilHOrAClickOnTheBoard) {
+    StartRegular({10, 11, 12});
+    const QRgb plain = Pixel(222 + 60 + 30, 38 + 60 + 30);
+    DispatchKeyDown(KeyH, 0);
+    Tick();
+    ASSERT_TRUE(Game().ShownStep().IsShown());
+    EXPECT_TRUE(Game().ShownStep().Text().front().startsWith("Full house: ")) << "column 2";
+    EXPECT_FALSE(TextsWith("NEXT STEP").empty());
+    ASSERT_FALSE(TextsWith("GRADE: GENTLE").empty()) << "singles solve it";
+    EXPECT_EQ(TextsWith("GRADE: GENTLE").front().x, 222);
+    EXPECT_NE(Pixel(222 + 60 + 30, 38 + 60 + 30), plain) << "cell 10 is marked";
+    EXPECT_EQ(Value(10), 0) << "nothing is placed";
+    EXPECT_EQ(Game().Model().HintsLeft(), 3) << "and nothing spent";
+    DispatchKeyDown(KeyH, 0);
+    EXPECT_FALSE(Game().ShownStep().IsShown());
+
+    DispatchKeyDown(KeyH, 0);
+    ClickAt(CellCenter(12));
+    EXPECT_FALSE(Game().ShownStep().IsShown());
+    EXPECT_FALSE(Game().PadOpen()) << "that click only put the step away";
+    DispatchKeyDown(KeyH, 0);
+    Enter(12, Solved(1, 3) - 1);
+    EXPECT_FALSE(Game().ShownStep().IsShown()) << "a move leaves the step behind";
+
+    Settings().TrainingMode = false;
+    StartRegular({10, 11, 12});
+    DispatchKeyDown(KeyH, 0);
+    EXPECT_FALSE(Game().ShownStep().IsShown()) << "a challenge stage is a test";
+}
+
 // The pad keeps its whole 180 x 200 on screen: each edge moves it along its own axis.
 TEST_F(GameScreenTest, PadStaysOnScreenNearTheBottomRight) {
     StartRegular({0, 8, 72, 80});

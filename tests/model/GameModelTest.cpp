@@ -1,5 +1,6 @@
 #include "model/GameModel.h"
 #include "engine/Layout.h"
+#include "model/Advice.h"
 
 #include <gtest/gtest.h>
 
@@ -186,6 +187,38 @@ TEST(GameModel, APuzzleWithoutItsSolutionIsSolved) {
     GameModel game(puzzle, {puzzle.givens, {}});
     EXPECT_TRUE(IsFull(game.ThePuzzle().solution));
     EXPECT_FALSE(HasClash(game.ThePuzzle().solution, RegularLayout));
+}
+
+// The next step is worked out from the board as the player left it.
+TEST(GameModel, AdviceNamesAStepAWrongEntryOrSeveralAnswers) {
+    struct Case {
+        const char* script;
+        Advice::Kind kind;
+        int cell;
+    };
+    // The singles of rows 0 to 2 fill the board up to the two completions' rectangle.
+    const char* forced = "E0:5 E1:3 E2:4 E3:6 E4:7 E9:6 E10:7 E11:2 E12:1 E13:9 E18:1 E19:9 "
+                         "E20:8 E21:3 E22:4";
+    const Case cases[] = {
+        {"", Advice::Kind::Step, -1},
+        {"E0:6", Advice::Kind::WrongEntry, 0},
+        {"E0:6 E3:3", Advice::Kind::NoAnswer, -1}, // either alone leaves no answer
+        {forced, Advice::Kind::SeveralAnswers, -1},
+    };
+    for (const Case& c : cases) {
+        GameModel game = NewGame();
+        Play(game, c.script);
+        const Advice advice = NextAdvice(game);
+        EXPECT_EQ(advice.kind, c.kind) << c.script;
+        if (c.kind == Advice::Kind::WrongEntry) {
+            EXPECT_EQ(advice.cell, c.cell);
+            EXPECT_EQ(DescribeAdvice(advice).front(), "This 6 is not right:");
+        }
+        if (c.kind == Advice::Kind::Step) {
+            EXPECT_EQ(advice.step.digit, Solution[advice.step.cell] - '0');
+            EXPECT_EQ(game.Digit(advice.step.cell), 0) << "nothing is placed";
+        }
+    }
 }
 
 } // namespace
