@@ -60,7 +60,7 @@ Click an empty cell that was not given: the number pad opens over it.
 - **1 to 9** write that digit into the cell.
 - The **eraser** empties the cell.
 - The **bulb** gives a hint; the small number beside it shows how many hints are left.
-- The **pencil** switch turns the next digit into a pencil mark.
+- The **pencil** switch turns digits into pencil marks; it stays as you set it.
 A **right click**, or a click outside the pad, closes it without a change.
 ## Clashes
 A digit that already stands in the same row, column or region is refused: the cell that holds it **flashes red** and a click sounds. Your cell keeps what it had.
@@ -70,50 +70,55 @@ Turn on **Pad assist** to see at once which digits fit: the pad greys out the ot
 
     R"(# Pencil, hints and options
 ## Pencil marks
-Tick the pencil switch, then choose a digit: it shows small in the cell as a note to yourself. A pencil mark is not an entry: it does not count towards the solution and is not saved. A cell shows one mark; a new mark or an entry replaces it. Opening the pad with a click turns the switch off.
+Tick the pencil switch, then choose digits: each is noted small in the cell, or taken away if it is there. Marks are notes to yourself, not entries. Several marks stand in three rows, 1 at top left. A digit entered takes its marks away from its row, column and region. **M** fills every empty cell with the digits it can take. The switch stays as you set it until a new game, a restart or a load.
 ## Hints
-Three per game. A hint writes the correct digit into the cell. If a wrong entry of yours already holds that digit in the row, column or region, the hint is refused like a clash, and it is still used up.
+Three per game. A hint writes a digit that fits your board as it stands, even on a path of your own. If an entry of yours leaves no answer, the hint flashes it instead and is not used up.
 ## The eraser
-Empties the cell, taking away an entry or a pencil mark.
+Empties the cell: its entry and its marks.
 ||
 ## Options, ON or OFF
 - **Sound**: the click of a refused digit and the chime of a solved board.
 - **Music**: calm background music.
 - **Pad assist**: the pad greys out the digits that would clash. It starts OFF in every new game.
-- **Highlight**: lights up the row, column and region under the pointer.
-## Pausing
-**PAUSE**, or the **Pause** key, hides the digits and stops the clock until you click **Continue**.)",
+- **Highlight**: lights up the row, column and region under the pointer, and the digit under it elsewhere.
+## The next step
+**H** marks the next step on the board and says why; it places nothing and costs nothing. The **grade** above the board tells how hard the puzzle is to reason out.)",
 
     R"(# Keyboard
-The keys work on the game screen. The **cursor** is the cell under the pointer, or the one you move to with the arrow keys; the first arrow key starts at the top left cell.
-[←] [→] :: Move the cursor to the previous or next cell you can fill. At the end of a row it goes on in the next row.
-[↑] [↓] :: Move the cursor up or down its column to the next cell you can fill.
-[Enter] :: Open the number pad on the cursor cell.
-
-While the pad is open the arrow keys rest; a digit key enters its digit and closes the pad.
-||
-[1 – 9] :: Enter that digit while the pad is open.
-[Space] [:] :: Erase the cell while the pad is open.
+The keys work on the game screen. The **cursor** is the cell under the pointer, or the one the arrow keys moved to, which is framed; the first arrow starts at the top left.
+[←] [→] :: Previous or next cell you can fill.
+[↑] [↓] :: Up or down the column.
+[Enter] :: Open the pad on the cursor cell.
+[1 – 9] :: Enter a digit while the pad is open.
+[Space] [:] :: Erase, while the pad is open.
 [Pause] :: Pause the game.
-[Ctrl] [S] :: Save the game.
-[Ctrl] [A] :: Hold on the Congratulations panel to see the credits.
 
-Other keys, Esc included, do nothing. The mouse does everything else; a right click closes the pad.)",
+The arrows pass over the given cells; left and right run on into the next row.
+||
+[Ctrl] [Z] :: Undo the last move.
+[Ctrl] [Y] :: Redo it (or Ctrl+Shift+Z).
+[M] :: Fill in every candidate.
+[H] :: Show or hide the next step.
+[Ctrl] [S] :: Save the game.
+[Ctrl] [A] :: Hold on Congratulations for the credits.
+
+Undo goes back as far as the dealt puzzle. M and H rest in a Challenge. Other keys do nothing.)",
 
     R"(# Commands, saving and printing
 ## Commands
-- **RESTART** starts the same puzzle again, with the clock at zero and three hints.
+- **RESTART** deals the same puzzle again: clock at zero, three hints.
 - **SOLUTION** gives up and shows the whole solution.
 - **MAIN MENU** ends the game and goes back to the title screen.
+- **PAUSE**, or the **Pause** key, hides the digits and stops the clock.
 - **HOW TO PLAY** opens these pages; the clock waits.
-RESTART, SOLUTION and MAIN MENU ask you to confirm first.
+RESTART, SOLUTION and MAIN MENU ask first.
 ## Saving
-**SAVE GAME**, or **Ctrl+S**, asks for a file name. Games are saved as **.sv** files, at first in the **save** folder beside the game, under today's date. You are asked before a file is replaced.
+**SAVE GAME**, or **Ctrl+S**, saves to a **.sv** file named after the date.
 ||
 ## Loading
-**LOAD GAME** on the title screen opens a saved game. It goes on where it was saved, clock included; pencil marks and used hints are not saved.
+**LOAD GAME** on the title screen opens a saved game where it was left, clock and pencil marks included; used hints are not saved. Close the window during a game and the next start offers to continue it.
 ## Printing
-**PRINT** shows a preview of the puzzle as it was dealt, with the given digits only. Click **Print** to print it on the default printer, to solve on paper.
+**PRINT** shows the puzzle as it was dealt; **Print** puts it on paper.
 ## Best records
 **BEST RECORDS** on the title screen lists the fastest Training times and the highest Challenge scores for each level.
 
