@@ -57,7 +57,7 @@ std::string AskHolderName(bool training) {
     const std::string answer = ThePlatform().AskName(
         "Congratulations! You broken the best record,please input your name:",
         training ? "Best record-Tranning" : "Best record", static_cast<int>(RecordNameSize));
-    const std::string name = ToWindows1252(QString::fromStdString(answer));
+    const std::string name = ToWindows1252(PrintableWindows1252(QString::fromStdString(answer)));
     return RecordName(name.empty() ? "noname" : name);
 }
 

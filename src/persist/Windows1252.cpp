@@ -1,6 +1,7 @@
 #include "persist/Windows1252.h"
 
 #include <QList>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -17,6 +18,15 @@ char ByteFor(char16_t c) {
         if (HighControls[i] == c && c != 0xFFFD) return static_cast<char>(0x80 + i);
     }
     return '?';
+}
+
+// A control character would be stored as an invisible byte, and a character the code page
+// lacks as '?'.
+bool Printable(char32_t c) {
+    if (c < 0x20 || (c >= 0x7F && c < 0xA0)) return false;
+    if (c <= 0xFF) return true;
+    return c != 0xFFFD &&
+           std::find(HighControls.begin(), HighControls.end(), c) != HighControls.end();
 }
 
 } // namespace
@@ -38,4 +48,12 @@ QString FromWindows1252(const std::string& bytes) {
         text.append(b >= 0x80 && b < 0xA0 ? QChar(HighControls[b - 0x80]) : QChar(b));
     }
     return text;
+}
+
+QString PrintableWindows1252(const QString& text) {
+    QString kept;
+    for (const char32_t c : text.toUcs4()) {
+        if (Printable(c)) kept.append(QString::fromUcs4(&c, 1));
+    }
+    return kept;
 }

@@ -1,5 +1,7 @@
 #include "shell/QtPlatform.h"
 
+#include "shell/NameValidator.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -75,7 +77,10 @@ std::string QtPlatform::AskName(const std::string& prompt, const std::string& ti
     dialog.setLabelText(Q(prompt));
     // Builds the text field now, so its length can be limited before it is shown.
     dialog.setInputMode(QInputDialog::TextInput);
-    if (auto* field = dialog.findChild<QLineEdit*>()) field->setMaxLength(maxLength);
+    if (auto* field = dialog.findChild<QLineEdit*>()) {
+        field->setMaxLength(maxLength);
+        field->setValidator(new NameValidator(field));
+    }
     return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
 
