@@ -4,6 +4,7 @@
 #include "draw/FontSubstitutes.h"
 #include "print/PrintPage.h"
 #include "shell/AppState.h"
+#include "shell/ClockHold.h"
 #include "shell/Form1.h"
 #include "shell/Main.h"
 #include "shell/Platform.h"
@@ -134,6 +135,7 @@ void Form2::SaveAsPdf() {
 }
 
 void ShowPrintForm(const Puzzle& puzzle) {
+    ClockHold hold;
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     QPageLayout paper(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
     if (ThePlatform().HasDefaultPrinter() && !printer.isNull())

@@ -34,5 +34,5 @@ private:
 };
 
 // Opens the print form for the default printer's paper (A4 without a printer) and waits
-// until it is closed; the game clock keeps running meanwhile.
+// until it is closed, with the game clock held meanwhile.
 void ShowPrintForm(const Puzzle& puzzle);

@@ -1,5 +1,7 @@
 #include "shell/Platform.h"
 
+#include "shell/HeldPlatform.h"
+
 #include <utility>
 
 namespace {
@@ -13,7 +15,9 @@ std::unique_ptr<Platform>& Installed() {
 
 Platform& ThePlatform() { return *Installed(); }
 
-void SetPlatform(std::unique_ptr<Platform> platform) { Installed() = std::move(platform); }
+void SetPlatform(std::unique_ptr<Platform> platform) {
+    Installed() = platform ? std::make_unique<HeldPlatform>(std::move(platform)) : nullptr;
+}
 
 void TellPlayer(const std::string& text, Platform::Icon icon) {
     ThePlatform().MessageBox(text, ProgramTitle, Platform::Buttons::Ok, icon);

@@ -26,6 +26,7 @@ public:
 };
 
 Platform& ThePlatform();
+// Installs the platform behind a hold of the game clock (HeldPlatform).
 void SetPlatform(std::unique_ptr<Platform> platform);
 
 // The title of every message box that has none of its own.

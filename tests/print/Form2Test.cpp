@@ -1,6 +1,7 @@
 #include "print/Form2.h"
 
 #include "game/GameFixture.h"
+#include "shell/ScreenId.h"
 
 #include <QApplication>
 #include <QFile>
@@ -145,25 +146,33 @@ TEST_F(PrintForm, APrinterThatFailsIsReportedAndNothingClaimedPrinted) {
     EXPECT_NE(platform.asked[0].find("The page was not printed"), std::string::npos);
 }
 
-TEST_F(PrintForm, PrintOnTheGameScreenOpensTheFormWhileTheClockRuns) {
-    QString title;
-    bool running = false;
-    // Looks for the form until it is up, so the modal loop always ends.
+// Windows the player must answer hold a challenge's clock: the seconds left before the Save
+// dialog, its message and the print form are the seconds left after them, and the stage
+// cannot run out behind them. The clock runs again once they close.
+TEST_F(PrintForm, AChallengeLosesNoTimeBehindTheSaveDialogItsMessageOrThePrintForm) {
+    Settings().TrainingMode = false;
+    Clock().ct_m = 7;
+    Clock().ct_s = 28;
+    UpdateClockDisplay(0, 7, 28); // two seconds before the first stage's 450
+    // Keeps looking for the form until it is up, so that the modal loop always ends.
     QTimer closer;
     closer.setInterval(10);
     QObject::connect(&closer, &QTimer::timeout, [&] {
         QWidget* form = QApplication::activeModalWidget();
         if (!form) return;
         closer.stop();
-        title = form->windowTitle();
-        running = Clock().ctimer;
+        Tick(ScriptedPlatform::TicksOpen);
         form->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     });
     closer.start();
+    platform.fileNames = {PdfPath("run.sv").toStdString()};
+    Click(92, 81);
     Click(92, 161);
-    EXPECT_EQ(title, QStringLiteral("Print"));
-    EXPECT_TRUE(running);
-    EXPECT_EQ(App().CurrentScreen, 2);
+
+    EXPECT_EQ(platform.asked.size(), 2u) << "the Save dialog and its message";
+    EXPECT_EQ(App().CurrentScreen, GameScreen);
+    EXPECT_EQ(Game().StageSeconds(), 448);
+    EXPECT_TRUE(Clock().ctimer);
 }
 
 } // namespace

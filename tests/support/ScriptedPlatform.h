@@ -1,14 +1,19 @@
 #pragma once
 
+#include "shell/Dispatcher.h"
 #include "shell/Platform.h"
 
 #include <deque>
 #include <string>
 #include <vector>
 
-// Answers the game's questions from a script and records what was asked.
+// Answers the game's questions from a script and records what was asked. Each window stays
+// open for five seconds of timer ticks, as a player takes time to answer, so whatever runs
+// behind a window shows.
 class ScriptedPlatform : public Platform {
 public:
+    static constexpr int TicksOpen = 200;
+
     struct Script {
         std::deque<std::string> fileNames; // answers to save and open dialogs
         std::deque<Answer> answers;        // answers to message boxes (Ok when empty)
@@ -21,28 +26,34 @@ public:
 
     std::string AskSaveFileName(const std::string& title, const std::string&,
                                 const std::string& proposed) override {
-        script.asked.push_back("save: " + title + " | " + proposed);
+        Open("save: " + title + " | " + proposed);
         return Next(script.fileNames);
     }
     std::string AskOpenFileName(const std::string& title, const std::string&,
                                 const std::string& proposed) override {
-        script.asked.push_back("open: " + title + " | " + proposed);
+        Open("open: " + title + " | " + proposed);
         return Next(script.fileNames);
     }
     Answer MessageBox(const std::string& text, const std::string& title, Buttons, Icon) override {
-        script.asked.push_back("message: " + title + " | " + text);
+        Open("message: " + title + " | " + text);
         if (script.answers.empty()) return Answer::Ok;
         const Answer answer = script.answers.front();
         script.answers.pop_front();
         return answer;
     }
     std::string AskName(const std::string& prompt, const std::string& title, int) override {
-        script.asked.push_back("name: " + title + " | " + prompt);
+        Open("name: " + title + " | " + prompt);
         return Next(script.names);
     }
     bool HasDefaultPrinter() override { return script.hasPrinter; }
 
 private:
+    void Open(const std::string& question) {
+        script.asked.push_back(question);
+        for (int i = 0; i < TicksOpen; ++i)
+            Timer1_Timer();
+    }
+
     static std::string Next(std::deque<std::string>& queue) {
         if (queue.empty()) return {};
         std::string value = queue.front();
