@@ -56,11 +56,15 @@ std::string DefaultSaveName(int year, int month, int day) {
 }
 
 // The player's own save folder is made when first needed, so it is there to be proposed.
-std::string AskSaveFileName() {
+std::string ProposedSaveName(const std::string& name) {
     QDir().mkpath(QString::fromStdString(App().SaveFolder));
+    return App().SaveFolder + "/" + name;
+}
+
+std::string AskSaveFileName() {
     const QDate today = QDate::currentDate();
     std::string& remembered = App().DialogFileName;
-    remembered = App().SaveFolder + "/" + DefaultSaveName(today.year(), today.month(), today.day());
+    remembered = ProposedSaveName(DefaultSaveName(today.year(), today.month(), today.day()));
     const std::string chosen =
         ThePlatform().AskSaveFileName("Save Game to file", Filter, remembered);
     if (chosen.empty()) return {};
@@ -83,7 +87,7 @@ void SaveGame(const GameModel& model) {
     if (name.empty()) return;
     const std::string failure = WriteFileAtomically(name, EncodeSavedGame(CurrentGame(model)));
     if (!failure.empty()) {
-        TellPlayer("The game could not be saved to " + name + ".\n" + failure,
+        TellPlayer("The game could not be saved to " + name + ": " + failure + ".",
                    Platform::Icon::Warning);
         return;
     }

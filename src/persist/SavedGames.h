@@ -26,5 +26,8 @@ GameModel ApplySavedGame(const SavedGame& game);
 std::string AskSaveFileName();
 std::string AskOpenFileName();
 
+// A file of that name in the save folder, which is made if it is missing.
+std::string ProposedSaveName(const std::string& name);
+
 // "YY-MM-DD.sv": the name a save proposes on that day.
 std::string DefaultSaveName(int year, int month, int day);

@@ -2,13 +2,15 @@
 
 #include "draw/Drawing.h"
 #include "draw/FontSubstitutes.h"
+#include "persist/FileIO.h"
+#include "persist/SavedGames.h"
 #include "print/PrintPage.h"
-#include "shell/AppState.h"
 #include "shell/ClockHold.h"
 #include "shell/Form1.h"
 #include "shell/Main.h"
 #include "shell/Platform.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
@@ -16,7 +18,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QSaveFile>
 #include <cmath>
 
 namespace {
@@ -105,30 +106,26 @@ void Form2::PrintOnPrinter() {
 
 void Form2::SaveAsPdf() {
     std::string name = ThePlatform().AskSaveFileName("Save the page as PDF", "*.pdf",
-                                                     App().SaveFolder + "/sudoku.pdf");
+                                                     ProposedSaveName("sudoku.pdf"));
     if (name.empty()) return;
     if (QFileInfo(QString::fromStdString(name)).suffix().isEmpty()) name += ".pdf";
     if (QFileInfo::exists(QString::fromStdString(name)) && !AskToReplace()) return;
 
-    // Written under a temporary name and put in place whole, so a failure never leaves half
-    // a file behind.
-    QSaveFile file(QString::fromStdString(name));
-    if (!file.open(QIODevice::WriteOnly)) {
-        Tell("The page could not be saved to " + name + ": " + file.errorString().toStdString());
-        return;
-    }
-    QPdfWriter writer(&file);
+    // Drawn in memory first and written whole, so a failure never leaves half a file.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
     writer.setResolution(PdfDpi);
     writer.setPageLayout(QPageLayout(paper.pageSize(), paper.orientation(), QMarginsF()));
     writer.setTitle(QString::fromLatin1(ProgramTitle));
     writer.setCreator(QString::fromLatin1(ProgramTitle));
     if (!PrintPageOn(writer, puzzle)) {
-        file.cancelWriting();
         Tell("The page could not be saved to " + name + ".");
         return;
     }
-    if (!file.commit()) {
-        Tell("The page could not be saved to " + name + ": " + file.errorString().toStdString());
+    const std::string failure = WriteFileAtomically(name, pdf.data().toStdString());
+    if (!failure.empty()) {
+        Tell("The page could not be saved to " + name + ": " + failure + ".");
         return;
     }
     TellPlayer("The page has been saved to " + name, Platform::Icon::Information);

@@ -1,9 +1,5 @@
 #include "shell/FileLocations.h"
 
-#include "persist/BestRecords.h"
-#include "persist/FileIO.h"
-#include "persist/RecordFile.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -40,17 +36,4 @@ FolderFacts ExamineFolders(const std::string& executableFolder,
     facts.documentsFolder =
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
     return facts;
-}
-
-void PrepareRecordsFolder(const FileLocations& locations) {
-    QDir().mkpath(QString::fromStdString(locations.recordsFolder));
-    if (locations.formerRecordsFolder.empty()) return;
-    for (const char* name : RecordFileNames) {
-        const std::string target = locations.recordsFolder + "/" + name;
-        if (FileExists(target)) continue;
-        if (const auto bytes =
-                ReadFileHead(locations.formerRecordsFolder + "/" + name, RecordFileSize)) {
-            WriteFileAtomically(target, *bytes);
-        }
-    }
 }

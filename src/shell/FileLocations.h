@@ -30,7 +30,3 @@ FileLocations ChooseFileLocations(const FolderFacts& facts);
 // Looks at the real folders around the program.
 FolderFacts ExamineFolders(const std::string& executableFolder,
                            const std::string& installedDataFolder);
-
-// Creates the records folder and copies each record file of the former folder into it
-// unless it already holds one, so nobody's records vanish when the game moves.
-void PrepareRecordsFolder(const FileLocations& locations);

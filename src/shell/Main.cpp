@@ -92,15 +92,16 @@ private:
 
 // An installed copy keeps res/ in its data folder, found from the program's own place so
 // that any prefix works.
-void ChooseFolders(const std::string& executableFolder) {
+FileLocations ChooseFolders(const std::string& executableFolder) {
     const QString installed = QDir::cleanPath(QString::fromStdString(executableFolder) + "/" +
                                               QStringLiteral(KORVEL_DATA_FROM_BIN));
     const FileLocations places =
         ChooseFileLocations(ExamineFolders(executableFolder, installed.toStdString()));
-    PrepareRecordsFolder(places);
+    QDir().mkpath(QString::fromStdString(places.recordsFolder));
     App().ProgramFolder = places.programFolder;
     App().RecordsFolder = places.recordsFolder;
     App().SaveFolder = places.saveFolder;
+    return places;
 }
 
 } // namespace
@@ -115,7 +116,7 @@ void Main(const std::string& executableFolder, const SystemParts& system) {
     settings.TrainingMode = true;
     App().CurrentScreen = 0;
     settings.Stage = 0;
-    ChooseFolders(executableFolder);
+    const FileLocations places = ChooseFolders(executableFolder);
     App().VersionText =
         MakeVersionText(KORVEL_VERSION_MAJOR, KORVEL_VERSION_MINOR, KORVEL_VERSION_PATCH);
 
@@ -142,7 +143,7 @@ void Main(const std::string& executableFolder, const SystemParts& system) {
         OpenSounds(App().ProgramFolder);
     });
 
-    LoadBestRecords();
+    LoadBestRecords(places.formerRecordsFolder);
     FillStageTables();
     Helpsrc().init();
 }

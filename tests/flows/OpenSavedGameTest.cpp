@@ -53,16 +53,10 @@ TEST_F(OpenSavedGameFlow, AGoodFileStartsOnItsBoardWithItsClock) {
 }
 
 TEST_F(OpenSavedGameFlow, AFileThatCannotBeUsedIsExplainedThenTheTitleStays) {
-    const std::string damaged =
-        Write("damaged.sv", EncodeSavedGame(GameInProgress()).substr(0, 40));
     const std::string missing = files->path().toStdString() + "/gone.sv";
-    OpenSavedGame(damaged);
     OpenSavedGame(missing);
-    ASSERT_EQ(platform.asked.size(), 2u);
-    EXPECT_EQ(platform.asked[0], "message: Korvel Sudoku | The file " + damaged +
-                                     " is not a saved game of Korvel Sudoku, or it is damaged.");
-    EXPECT_EQ(platform.asked[1],
-              "message: Korvel Sudoku | The file " + missing + " could not be opened.");
+    EXPECT_EQ(platform.asked, std::vector<std::string>{"message: Korvel Sudoku | The file " +
+                                                       missing + " could not be opened."});
     EXPECT_EQ(App().CurrentScreen, TitleScreen);
     Tick();
     EXPECT_EQ(App().CurrentScreen, TitleScreen);

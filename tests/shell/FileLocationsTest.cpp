@@ -77,23 +77,18 @@ protected:
 TEST_F(RecordsCarryOver, RecordsBesideTheProgramAreReadOnceIntoTheDataFolder) {
     const std::string beside = program.path().toStdString();
     ASSERT_EQ(WriteFileAtomically(beside + "/hs.rec", RecordsWith(95)), "");
-    FileLocations places;
-    places.recordsFolder = home.path().toStdString() + "/data/korvel-sudoku";
-    places.formerRecordsFolder = beside;
-
-    PrepareRecordsFolder(places);
-    App().RecordsFolder = places.recordsFolder;
-    LoadBestRecords();
+    const std::string data = home.path().toStdString();
+    App().RecordsFolder = data;
+    LoadBestRecords(beside);
     EXPECT_EQ(Records().TrainingRecordTimes[0], 95) << "the old record is still there";
-    EXPECT_TRUE(FileExists(places.recordsFolder + "/hs.rec"));
-    EXPECT_TRUE(FileExists(places.recordsFolder + "/hhs.rec")) << "the missing one starts empty";
+    EXPECT_TRUE(FileExists(data + "/hs.rec"));
+    EXPECT_TRUE(FileExists(data + "/hhs.rec")) << "the missing one starts empty";
     EXPECT_FALSE(FileExists(beside + "/hhs.rec")) << "nothing written beside the program";
 
     // From now on the data folder's own records count, whatever is left beside the program.
     ASSERT_EQ(WriteFileAtomically(beside + "/hs.rec", RecordsWith(300)), "");
-    ASSERT_EQ(WriteFileAtomically(places.recordsFolder + "/hs.rec", RecordsWith(80)), "");
-    PrepareRecordsFolder(places);
-    LoadBestRecords();
+    ASSERT_EQ(WriteFileAtomically(data + "/hs.rec", RecordsWith(80)), "");
+    LoadBestRecords(beside);
     EXPECT_EQ(Records().TrainingRecordTimes[0], 80);
 }
 

@@ -4,6 +4,7 @@
 #include "shell/Platform.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,8 @@ public:
         std::deque<Answer> answers;        // answers to message boxes (Ok when empty)
         std::deque<std::string> names;     // answers to the name prompt
         bool hasPrinter = false;
-        std::vector<std::string> asked; // every title and text, in order
+        std::vector<std::string> asked;  // every title and text, in order
+        std::function<void()> whileOpen; // runs in every window, after its ticks
     };
 
     explicit ScriptedPlatform(Script& script) : script(script) {}
@@ -52,6 +54,7 @@ private:
         script.asked.push_back(question);
         for (int i = 0; i < TicksOpen; ++i)
             Timer1_Timer();
+        if (script.whileOpen) script.whileOpen();
     }
 
     static std::string Next(std::deque<std::string>& queue) {
