@@ -53,9 +53,8 @@ void clsWaiting::BeginLoad(const SavedGame& game) {
     GameIntf().Draw();
     SetProgress(90);
     StartGame();
-    // The board counts from the loaded clock at once (a challenge stage saved past its
-    // limit ends here), and a game saved complete finishes as soon as it is on the board,
-    // its dialog over the game screen and its stopped clock stopped.
+    // The board counts from the loaded clock at once, and a game saved complete finishes
+    // as soon as it is on the board, its dialog over the game screen and its clock stopped.
     const ClockState& c = Clock();
     UpdateClockDisplay(c.ct_h, c.ct_m, c.ct_s);
     if (App().CurrentScreen == GameScreen) GameIntf().Reload();

@@ -24,7 +24,8 @@ size_t StageIndex() {
     return std::min<size_t>(s.Stage, s.StageTimeLimit.size() - 1);
 }
 
-int16_t StageTimeAllowed() {
-    const GameSettings& s = Settings();
-    return static_cast<int16_t>(s.StageTimeLimit[StageIndex()] - 50 * s.ChallengeLevel);
+int16_t StageTimeAllowed() { return StageTimeAllowed(StageIndex(), Settings().ChallengeLevel); }
+
+int16_t StageTimeAllowed(size_t stage, int16_t challengeLevel) {
+    return static_cast<int16_t>(Settings().StageTimeLimit[stage] - 50 * challengeLevel);
 }

@@ -32,3 +32,5 @@ size_t StageIndex();
 
 // Seconds the current challenge stage allows at the chosen challenge level.
 int16_t StageTimeAllowed();
+// Seconds a stage (0..9) allows at a challenge level.
+int16_t StageTimeAllowed(size_t stage, int16_t challengeLevel);

@@ -1,6 +1,7 @@
 #include "persist/SavedGameFile.h"
 
 #include "persist/LittleEndian.h"
+#include "shell/GameClock.h"
 
 #include <algorithm>
 
@@ -144,15 +145,21 @@ std::optional<SavedGame> DecodeSavedGame(const std::string& bytes) {
     if (game.kind == SavedGame::Kind::Challenge) {
         // Each completed stage scores at most 1000. An older file without the score held
         // the time since the challenge began: it is credited with the stages less that
-        // time, and its stage starts again at 0:00:00, as every stage does now.
+        // time, and its stage starts again at 0:00:00, as every stage does now. No stage
+        // lasts an hour.
         const int32_t most = 1000 * game.typeOrStage;
         if (bytes.size() >= ChallengeSavedGameSize) {
+            if (game.ct_h != 0) return std::nullopt;
             game.challengeScore = GetInt32(bytes, SavedGameSize);
         } else {
             game.challengeScore = std::max(0, most - ClockSeconds(game));
             game.ct_h = game.ct_m = game.ct_s = 0;
         }
         if (!InRange(game.challengeScore, 0, most)) return std::nullopt;
+    } else if (game.ct_h > ClockMaxHours) {
+        // The clock stops at its largest reading; a game that ran longer goes on from there.
+        game.ct_h = ClockMaxHours;
+        game.ct_m = game.ct_s = 59;
     }
     // A headerless file never has a block, and a Challenge file has one only after its score.
     if (game.kind == SavedGame::Kind::Training) GetBlock(bytes, SavedGameSize, game);

@@ -44,7 +44,9 @@ std::string EncodeSavedGame(const SavedGame& game);
 
 // Nothing when the bytes are too few for their layout or hold what the game could never
 // have written (a digit above 9, a level above 2, a minute above 59, a given changed or
-// emptied ...). Whether the grids obey the rules of their regions is for the caller,
-// which knows the regions. A marks block that does not fit its file exactly, or holds bits
-// no digit has, is passed over: the game loads without marks.
+// emptied, hours on a challenge stage's clock ...). A Training clock past 99 hours reads
+// as 99:59:59. Whether the grids obey the rules of their regions, and a stage's clock its
+// limit, is for the caller, which knows the regions and the stages. A marks block that does
+// not fit its file exactly, or holds bits no digit has, is passed over: the game loads
+// without marks.
 std::optional<SavedGame> DecodeSavedGame(const std::string& bytes);

@@ -47,6 +47,13 @@ bool FollowsTheRules(const SavedGame& game) {
     return !HasClash(game.current, regions) && SolveGrid(game.given, regions).has_value();
 }
 
+// A stage ends when its clock reaches the limit, so no stage in play has reached it.
+bool WithinItsTime(const SavedGame& game) {
+    if (game.kind != SavedGame::Kind::Challenge) return true;
+    const int limit = StageTimeAllowed(static_cast<size_t>(game.typeOrStage), game.level);
+    return game.ct_m * 60 + game.ct_s < limit;
+}
+
 } // namespace
 
 std::string DefaultSaveName(int year, int month, int day) {
@@ -107,7 +114,7 @@ std::optional<SavedGame> LoadGameFrom(const std::string& path) {
         return std::nullopt;
     }
     const auto game = DecodeSavedGame(*bytes);
-    if (!game || !FollowsTheRules(*game)) {
+    if (!game || !WithinItsTime(*game) || !FollowsTheRules(*game)) {
         TellPlayer("The file " + path + " is not a saved game of Korvel Sudoku, or it is damaged.",
                    Platform::Icon::Warning);
         return std::nullopt;

@@ -31,6 +31,7 @@ void AdvanceClock() {
     if (c.ClockTicks % 2 == 0) FlashTick();
     if (c.ClockTicks < TicksPerSecond) return;
     c.ClockTicks = 0;
+    if (c.ct_h >= ClockMaxHours && c.ct_m == 59 && c.ct_s == 59) return;
     c.ct_s += 1;
     if (c.ct_s > 59) {
         c.ct_m += 1;

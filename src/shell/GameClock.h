@@ -17,3 +17,6 @@ ClockState& Clock();
 inline constexpr int16_t TicksPerSecond = 40;
 
 void ResetClock();
+
+// The clock stops at 99:59:59: two digits of hours is all it shows.
+inline constexpr int16_t ClockMaxHours = 99;

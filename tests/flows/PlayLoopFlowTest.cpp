@@ -351,14 +351,21 @@ TEST_F(PlayLoop, LoadedGameThatWasAlreadySolvedFinishesAtOnce) {
     EXPECT_EQ(Records().TrainingRecordTimes[0], 420);
 }
 
-// A file cut short or out of range, and one whose digits break the rules of its regions.
+// A file cut short or out of range, one whose digits break the rules of its regions, and a
+// challenge stage whose clock has reached its limit (350 seconds on the first stage at level
+// 2): it could only end the moment it loads.
 TEST_F(PlayLoop, DamagedFileIsRefusedWithAMessageAndChangesNothing) {
     SavedGame twice = SampleGame(SavedGame::Kind::Training, {0, 1});
     twice.current[0][0] = twice.current[0][1] = 5; // the same digit twice in row 0
+    SavedGame late = SampleGame(SavedGame::Kind::Challenge, {10, 40});
+    late.level = 2;
+    late.ct_m = 5;
+    late.ct_s = 50;
     Settings().Level = 2;
     Menu().init();
     Tick();
-    for (const std::string& bytes : {"T9" + std::string(400, '\0'), EncodeSavedGame(twice)}) {
+    for (const std::string& bytes :
+         {"T9" + std::string(400, '\0'), EncodeSavedGame(twice), EncodeSavedGame(late)}) {
         const std::string path = SavePath("bad.sv");
         ASSERT_TRUE(WriteFileAtomically(path, bytes).empty());
         platform.fileNames = {path};
@@ -377,6 +384,7 @@ TEST_F(PlayLoop, DamagedFileIsRefusedWithAMessageAndChangesNothing) {
     EXPECT_EQ(platform.asked.back(),
               "message: Korvel Sudoku | The file " + SavePath("none.sv") + " could not be opened.");
 }
+
 TEST_F(PlayLoop, LoadedPuzzleHintsFromItsOwnSolution) {
     // A previous game's solution that fits every given but differs in the hole.
     Grid& previous = Sudoku().SolutionGrid;
@@ -393,22 +401,6 @@ TEST_F(PlayLoop, LoadedPuzzleHintsFromItsOwnSolution) {
     Waiting().BeginLoad(*loaded);
     Enter(40, 10); // the hint
     EXPECT_EQ(Value(40), Solved(4, 4));
-}
-
-TEST_F(PlayLoop, ChallengeStageSavedPastItsLimitEndsOnceLoaded) {
-    SavedGame late = SampleGame(SavedGame::Kind::Challenge, {10, 40});
-    late.level = 2; // 350 seconds for the first stage
-    late.ct_m = 6;
-    const std::string path = SavePath("late.sv");
-    ASSERT_TRUE(WriteFileAtomically(path, EncodeSavedGame(late)).empty());
-    const auto loaded = LoadGameFrom(path);
-    ASSERT_TRUE(loaded);
-    EXPECT_FALSE(ClockRuns()) << "the clock waits for the board";
-    Waiting().BeginLoad(*loaded);
-
-    EXPECT_EQ(App().CurrentScreen, 9) << "the game-over dialog over the loaded board";
-    EXPECT_FALSE(ClockRuns());
-    EXPECT_EQ(std::count(pumps.begin(), pumps.end(), 9), 0) << "nothing ended while loading";
 }
 
 TEST(SaveName, IsTheDateWithTwoDigitsEach) {

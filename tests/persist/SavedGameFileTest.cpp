@@ -48,6 +48,11 @@ TEST(SavedGameFile, TrainingFileIsLaidOutByteForByte) {
     EXPECT_EQ(read->given, game.given);
     EXPECT_EQ(read->ct_m, 1);
     EXPECT_EQ(read->ct_s, 5);
+
+    // A clock past 99 hours reads as the most the clock shows.
+    const auto longer = DecodeSavedGame(bytes.substr(0, 328) + Bytes({100, 0, 0, 0, 1, 0}));
+    ASSERT_TRUE(longer);
+    EXPECT_EQ(EncodeSavedGame(*longer).substr(328), Bytes({99, 0, 59, 0, 59, 0}));
 }
 
 TEST(SavedGameFile, ChallengeFileCarriesItsStageLevelAndRunningScore) {
@@ -125,6 +130,7 @@ TEST(SavedGameFile, RefusesFilesTheGameCouldNotHaveWritten) {
         {"negative given", changed(good, 200, Bytes({0xFF, 0xFF}))},
         {"minute 60", changed(good, 330, Bytes({60, 0}))},
         {"negative hours", changed(good, 328, Bytes({0, 0x80}))},
+        {"hours on a stage's clock", changed(goodChallenge, 328, Bytes({1, 0}))},
         {"score above the stages", changed(goodChallenge, 334, Bytes({0xD1, 0x07, 0, 0}))},
         {"negative score", changed(goodChallenge, 334, Bytes({0xFF, 0xFF, 0xFF, 0xFF}))},
     };

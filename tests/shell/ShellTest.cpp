@@ -43,7 +43,7 @@ TEST(KeyMapping, QtKeysBecomeTheGamesKeyCodesAndShiftBits) {
     EXPECT_EQ(MouseButtonFor(Qt::MiddleButton), 4);
 }
 
-TEST_F(ShellTest, ClockCountsFortyTicksPerSecondAndCarries) {
+TEST_F(ShellTest, ClockCountsFortyTicksPerSecondUpTo99Hours) {
     ClockState& clock = Clock();
     Tick(100);
     EXPECT_EQ(clock.ct_s, 0) << "stopped clock does not count";
@@ -54,12 +54,12 @@ TEST_F(ShellTest, ClockCountsFortyTicksPerSecondAndCarries) {
     Tick(1);
     EXPECT_EQ(clock.ct_s, 1) << "a clock second is 40 ticks of 25 ms";
 
+    // It stops where its two digits of hours end, rather than wrap below zero.
+    clock.ct_h = 99;
     clock.ct_m = 59;
-    clock.ct_s = 59;
-    Tick(40);
-    EXPECT_EQ(clock.ct_h, 1);
-    EXPECT_EQ(clock.ct_m, 0);
-    EXPECT_EQ(clock.ct_s, 0);
+    clock.ct_s = 58;
+    Tick(3 * 40);
+    EXPECT_EQ(ClockText(clock.ct_h, clock.ct_m, clock.ct_s), "99:59:59");
 }
 
 TEST_F(ShellTest, UnknownScreenDropsEventsButTheClockStillCounts) {
