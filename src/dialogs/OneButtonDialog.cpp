@@ -12,8 +12,6 @@ bool OneButtonDialog::Open(ScreenId dialog) {
     if (!panel.Open(dialog)) return false;
     button.init(caption, 100, 32, 0);
     button.SetLocation(470, buttonTop);
-    // The click that closed this dialog last time left the button hovered.
-    button.Rest();
     return true;
 }
 

@@ -18,9 +18,6 @@ int32_t clsConfirmDialog::Show(const QString& msg, const QString& t, uint8_t mBt
     first.SetLocation(470, 340);
     second.init(cap2, 100, 32, 0);
     second.SetLocation(290, 340);
-    // The answer to the last question left its button hovered.
-    first.Rest();
-    second.Rest();
     Draw();
     myid = NextTicket();
     return myid;

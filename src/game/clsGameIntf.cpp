@@ -285,6 +285,8 @@ void clsGameIntf::ReleaseOptions() {
 }
 
 // MAIN MENU and SOLUTION ask a question; without one, a paused board redraws at once.
+// Every command opens a window, a dialog or another screen, and the board shows again with
+// the pointer elsewhere, so the clicked button rests.
 void clsGameIntf::ReleaseCommands() {
     if (commands[SaveGame].MouseUp()) ::SaveGame(game);
     if (commands[HowToPlay].MouseUp()) Helpsrc().Show();
@@ -298,6 +300,8 @@ void clsGameIntf::ReleaseCommands() {
     } else if (Switches().GamePaused) {
         Draw();
     }
+    for (clsButton& command : commands)
+        command.Rest();
 }
 
 // The clock's text changes once a second; a new, loaded or restarted game shows its

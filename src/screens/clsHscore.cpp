@@ -37,8 +37,6 @@ QString RecordTime(int32_t t) {
 void clsHscore::init() {
     close.init(QStringLiteral("Close"), 170, 38, 0);
     close.SetLocation(320, 460);
-    // The click that closed the screen last time left "Close" hovered.
-    close.Rest();
     Menu().reset();
     levelNames = {QStringLiteral("Easy"), QStringLiteral("Normal"), QStringLiteral("Hard")};
     selectedTab = ChallengeTab;

@@ -312,13 +312,18 @@ int16_t screenMenu::MouseUp() {
         App().CurrentScreen = RecordsScreen;
         return 0;
     }
-    if (help.MouseUp()) Helpsrc().Show();
+    // Help and the open dialog come back to this screen with the pointer elsewhere.
+    if (help.MouseUp()) {
+        help.Rest();
+        Helpsrc().Show();
+    }
     if (exitGame.MouseUp()) {
         // The shutdown releases the drawing surface: nothing may draw after it.
         ExitGame();
         return 0;
     }
     if (loadGame.MouseUp()) {
+        loadGame.Rest();
         if (const auto game = LoadGame()) {
             Waiting().BeginLoad(*game);
             return 0;

@@ -20,6 +20,7 @@ void clsButton::init(const QString& text, int16_t Wid, int16_t hei, uint8_t colo
     box.height = hei;
     palette = colorp;
     enabled = true;
+    state = 0;
 }
 
 void clsButton::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_top); }

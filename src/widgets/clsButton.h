@@ -10,9 +10,10 @@
 class clsButton {
 public:
     void SetEnabled(bool en) { enabled = en; }
-    // Back to the resting look, for a button shown afresh under a pointer that may be
+    // Back to the resting look, for a button shown again under a pointer that may be
     // anywhere by now.
     void Rest() { state = 0; }
+    // Set up afresh: enabled and at rest.
     void init(const QString& caption, int16_t Wid, int16_t hei, uint8_t colorp = 0);
     void SetLocation(int16_t m_Left, int16_t m_top);
     void Draw();

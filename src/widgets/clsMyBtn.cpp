@@ -40,8 +40,10 @@ void clsMyBtn::init(int16_t Wid, int16_t hei, int16_t number, uint8_t region, bo
     box.width = Wid;
     box.height = hei;
     gametype = oneBased;
-    // A flash cut short by the end of the last game must not linger on the new board.
+    // A flash cut short by the end of the last game must not linger on the new board, nor
+    // the pointer or cursor that was over it.
     flashStep = 0;
+    OnMove = false;
     shade = static_cast<uint8_t>(oneBased ? region - 1 : region);
 }
 

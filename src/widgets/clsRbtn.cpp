@@ -23,6 +23,7 @@ void clsRbtn::init(const QString& text, int16_t Wid, int16_t hei, uint8_t colorp
     box.height = hei;
     colP = colorp;
     Chked = 0;
+    state = 0;
 }
 
 void clsRbtn::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_top); }

@@ -46,16 +46,6 @@ TEST_F(HoldDialogs, PauseHoldsClockAndMusicUntilContinue) {
               (std::vector<std::string>{"stop bg1", "stop bg1", "play " + track + " repeat"}));
 }
 
-TEST_F(HoldDialogs, PausedAgainWithoutMovingThePointerNeedsAClickOnContinue) {
-    PauseDlg().Show();
-    Click(ContinueX, ContinueY);
-    ASSERT_EQ(App().CurrentScreen, 2);
-    DispatchKeyDown(KeyPause, 0);
-    DispatchMouseDown(1);
-    DispatchMouseUp();
-    EXPECT_EQ(App().CurrentScreen, 7) << "the pointer never moved onto the new button";
-}
-
 TEST_F(HoldDialogs, ContinueWithMusicOffDrawsATrackButPlaysNothing) {
     Switches().MusicTrack = 0;
     PauseDlg().Show();

@@ -162,16 +162,4 @@ TEST_F(OverlayDialogs, CreditsShowOnlyWhileCtrlAIsHeld) {
     EXPECT_EQ(WhitePixels(creditsText), 0);
 }
 
-TEST_F(OverlayDialogs, WinAndGameOverLeadBackToTheTitle) {
-    for (auto show : {+[] { WinDlg().Show(); }, +[] { GameOverDlg().Show(); }}) {
-        App().CurrentScreen = 2;
-        Clock().ctimer = true;
-        show();
-        Tick(3);
-        Click(520, 351);
-        EXPECT_EQ(App().CurrentScreen, 0);
-        EXPECT_FALSE(Clock().ctimer);
-    }
-}
-
 } // namespace

@@ -227,13 +227,6 @@ TEST_F(PlayLoop, GivingUpShowsTheSolutionAndLeavesOnlyTheWayBackToTheMenu) {
     EXPECT_TRUE(Game().CommandEnabled(0)) << "a new game enables the commands again";
 }
 
-TEST_F(PlayLoop, PauseButtonHoldsTheGame) {
-    StartRegular({10});
-    ClickAt(PauseButton);
-    EXPECT_EQ(App().CurrentScreen, 7);
-    EXPECT_FALSE(ClockRuns());
-}
-
 TEST_F(PlayLoop, SavedTrainingGameComesBackFromTheTitle) {
     Settings().Level = 1;
     StartRegular({10, 20, 40});

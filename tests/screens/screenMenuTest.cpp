@@ -68,15 +68,6 @@ TEST_F(TitleScreen, ShowsTheVersion) {
     EXPECT_GT(WhitePixels(QRect(560, 80, 40, 20)), 0);
 }
 
-TEST_F(TitleScreen, CancelledLoadLeavesTheTitleAsItWas) {
-    Tick();
-    Click(365, 280);
-    ASSERT_EQ(platform.asked.size(), 1u);
-    EXPECT_EQ(platform.asked[0].rfind("open: Open Game save file", 0), 0u);
-    EXPECT_EQ(App().CurrentScreen, 0);
-    EXPECT_FALSE(Clock().ctimer);
-}
-
 TEST_F(TitleScreen, ExitStopsTheMusicClosesTheSoundsAndEnds) {
     Tick();
     sounds.clear();

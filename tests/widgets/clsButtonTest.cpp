@@ -67,7 +67,7 @@ TEST_F(ButtonTest, DisabledButtonIgnoresEverythingAndKeepsItsState) {
 
     b.init("OK", 100, 40);
     EXPECT_TRUE(b.Enabled());
-    EXPECT_EQ(b.State(), 1) << "init leaves the state alone";
+    EXPECT_EQ(b.State(), 0) << "set up afresh, at rest";
 }
 
 TEST_F(ButtonTest, DisabledLookIsGreyAndPressedLooksLikeHover) {
