@@ -65,7 +65,8 @@ TEST_F(NewGame, TrainingGoesFromTheTitleThroughLoadingToARunningGame) {
 }
 
 TEST_F(NewGame, ChallengeOpensOnItsFirstStageWithTheClockHeld) {
-    Settings().Stage = 4; // left over from an earlier challenge
+    Settings().Stage = 4; // left over from an earlier challenge, with its score
+    Settings().ChallengeScore = 3123;
     Click(BeginGameX, BeginGameY);
     Click(ChallengeX, ModeY);
     Click(OkX, OkY);
@@ -73,6 +74,7 @@ TEST_F(NewGame, ChallengeOpensOnItsFirstStageWithTheClockHeld) {
     const GameSettings& s = Settings();
     EXPECT_EQ(App().CurrentScreen, 8);
     EXPECT_EQ(s.Stage, 0);
+    EXPECT_EQ(s.ChallengeScore, 0);
     EXPECT_EQ(s.Level, s.StageLevel[0]);
     EXPECT_EQ(s.PuzzleType, s.StageType[0]);
     EXPECT_EQ(StageDlg().TimeLimit(), 450);
@@ -84,21 +86,6 @@ TEST_F(NewGame, ChallengeOpensOnItsFirstStageWithTheClockHeld) {
     Click(ContinueX, ContinueY);
     EXPECT_EQ(App().CurrentScreen, 2);
     EXPECT_TRUE(Clock().ctimer);
-}
-
-TEST_F(NewGame, EachChallengeStageIsTimedFromZero) {
-    Settings().TrainingMode = false;
-    Settings().Stage = 1;
-    App().CurrentScreen = 2;
-    Clock() = ClockState{true, 0, 2, 10, 0};
-
-    Waiting().BeginNew();
-
-    EXPECT_EQ(App().CurrentScreen, 8);
-    EXPECT_EQ(Clock().ct_m, 0);
-    EXPECT_EQ(Clock().ct_s, 0);
-    EXPECT_EQ(Settings().PuzzleType, 1);
-    EXPECT_EQ(StageDlg().TypeName(), QStringLiteral("Nonomino"));
 }
 
 } // namespace

@@ -77,15 +77,4 @@ TEST_F(OptionsScreen, OkStoresTheChoicesAndDealsTheGame) {
     EXPECT_TRUE(Clock().ctimer);
 }
 
-TEST_F(OptionsScreen, ANewChallengeStartsFromTheFirstStageWithNoScore) {
-    Settings().Stage = 10; // a challenge finished before
-    Settings().ChallengeScore = 8123;
-    Click(ChallengeX, ModeY);
-    Click(OkX, OkY);
-    EXPECT_EQ(Settings().Stage, 0);
-    EXPECT_EQ(Settings().ChallengeScore, 0);
-    EXPECT_FALSE(Settings().TrainingMode);
-    EXPECT_EQ(App().CurrentScreen, 8);
-}
-
 } // namespace
