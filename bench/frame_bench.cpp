@@ -1,6 +1,11 @@
 // Cost of one frame of each screen and dialog: its Draw plus the copy to the window's
 // buffer, next to the floor of a full frame, one copy of the 800 x 608 surface. Frames
 // are those of a screen left alone unless the name says otherwise.
+#include "common/AppState.h"
+#include "common/GameClock.h"
+#include "common/Navigation.h"
+#include "common/ScreenId.h"
+#include "common/Switches.h"
 #include "dialogs/clsConfirmDialog.h"
 #include "dialogs/clsGameOver.h"
 #include "dialogs/clsPause.h"
@@ -16,12 +21,9 @@
 #include "screens/clsHscore.h"
 #include "screens/clsLvlSrc.h"
 #include "screens/screenMenu.h"
-#include "shell/AppState.h"
 #include "shell/Dispatcher.h"
-#include "shell/GameClock.h"
-#include "shell/ScreenId.h"
+#include "shell/Main.h"
 #include "shell/Screens.h"
-#include "shell/Switches.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -106,22 +108,21 @@ void BM_GameWithPadAndHighlight(benchmark::State& state) {
 
 void BM_ConfirmDialog(benchmark::State& state) {
     DealGame(0);
-    ConfirmDlg().Show("Return to Main menu will end this game.\r\nReturn?", "Return", 1, "OK",
-                      "Cancel");
+    Navigator().Ask({"Return", "Return to Main menu will end this game.\r\nReturn?"}, [] {});
     Frames(state, ConfirmDlg());
 }
 
 // A one-button dialog over a dealt board.
-template <typename Dialog> void DialogFrames(benchmark::State& state, Dialog& dialog) {
+void DialogFrames(benchmark::State& state, ScreenId dialog) {
     DealGame(0);
-    dialog.Show();
-    Frames(state, dialog);
+    Navigator().Show(dialog);
+    Frames(state, Navigator().ScreenOf(dialog));
 }
 
-void BM_PauseDialog(benchmark::State& state) { DialogFrames(state, PauseDlg()); }
-void BM_StageDialog(benchmark::State& state) { DialogFrames(state, StageDlg()); }
-void BM_WinDialog(benchmark::State& state) { DialogFrames(state, WinDlg()); }
-void BM_GameOverDialog(benchmark::State& state) { DialogFrames(state, GameOverDlg()); }
+void BM_PauseDialog(benchmark::State& state) { DialogFrames(state, PauseDialog); }
+void BM_StageDialog(benchmark::State& state) { DialogFrames(state, StageDialog); }
+void BM_WinDialog(benchmark::State& state) { DialogFrames(state, WinDialog); }
+void BM_GameOverDialog(benchmark::State& state) { DialogFrames(state, GameOverDialog); }
 
 void BM_Records(benchmark::State& state) {
     Hscore().init();
@@ -130,7 +131,7 @@ void BM_Records(benchmark::State& state) {
 
 void BM_Help(benchmark::State& state) {
     App().CurrentScreen = TitleScreen;
-    Helpsrc().Show();
+    Navigator().Show(HelpScreen);
     Frames(state, Helpsrc());
 }
 
@@ -156,6 +157,7 @@ int main(int argc, char** argv) {
     App().ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
     App().VersionText = "1.42";
     FillStageTables();
+    SetNavigator(MakeNavigator());
     Helpsrc().init();
     SeedRandom(7);
     HoldSeed(true);

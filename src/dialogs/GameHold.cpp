@@ -1,10 +1,9 @@
 #include "dialogs/GameHold.h"
 
-#include "shell/AppState.h"
-#include "shell/GameClock.h"
-#include "shell/ScreenId.h"
-#include "shell/Sound.h"
-#include "shell/Switches.h"
+#include "common/GameClock.h"
+#include "common/Navigation.h"
+#include "common/Sound.h"
+#include "common/Switches.h"
 
 void HoldGame() {
     Switches().GamePaused = true;
@@ -13,7 +12,7 @@ void HoldGame() {
 }
 
 void ResumeGame() {
-    App().CurrentScreen = GameScreen;
+    Navigator().Show(GameScreen);
     Switches().GamePaused = false;
     Clock().ctimer = true;
     RestartMusic();

@@ -8,11 +8,12 @@ OneButtonDialog::OneButtonDialog(const OverlayPanel& panel, const QString& capti
                                  int16_t buttonTop)
     : panel(panel), caption(caption), buttonTop(buttonTop) {}
 
-bool OneButtonDialog::Open(ScreenId dialog) {
-    if (!panel.Open(dialog)) return false;
+void OneButtonDialog::Shown(ScreenId below) {
+    panel.Open(below);
     button.init(caption, 100, 32, 0);
     button.SetLocation(470, buttonTop);
-    return true;
+    Opened();
+    Draw();
 }
 
 // The dialog is part of the board's frame, which it draws first.
@@ -30,7 +31,6 @@ void OneButtonDialog::MouseMove(int16_t X, int16_t Y) { button.MouseMove(X, Y); 
 
 void OneButtonDialog::MouseDown(int16_t /*button*/) { button.MouseDown(); }
 
-int16_t OneButtonDialog::MouseUp() {
+void OneButtonDialog::MouseUp() {
     if (button.MouseUp()) Clicked();
-    return 0;
 }

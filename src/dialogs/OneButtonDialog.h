@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/Screen.h"
 #include "dialogs/OverlayPanel.h"
-#include "shell/Screen.h"
 #include "widgets/clsButton.h"
 
 #include <QString>
@@ -14,7 +14,10 @@ public:
     void Draw() final;
     void MouseMove(int16_t X, int16_t Y) final;
     void MouseDown(int16_t button) final;
-    int16_t MouseUp() final;
+    void MouseUp() final;
+    // They open over the board only, which they return to.
+    bool CanOpenOver(ScreenId below) const final { return below == GameScreen; }
+    void Shown(ScreenId below) final;
 
     const OverlayPanel& Panel() const { return panel; }
 
@@ -22,8 +25,8 @@ protected:
     OneButtonDialog(const OverlayPanel& panel, const QString& caption, int16_t buttonTop);
     ~OneButtonDialog() override = default;
 
-    // Opens over the game screen with the button in place; false when refused.
-    bool Open(ScreenId dialog);
+    // What the dialog does as it opens, before its first drawing.
+    virtual void Opened() {}
     // Drawn once the panel is fully open, with the dialogs' white "Arial Black" selected.
     virtual void DrawContents() = 0;
     // Whatever changes how the contents look while the dialog is open.

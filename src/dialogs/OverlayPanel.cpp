@@ -1,9 +1,8 @@
 #include "dialogs/OverlayPanel.h"
 
+#include "common/Navigation.h"
+#include "common/Screen.h"
 #include "draw/Shapes.h"
-#include "game/clsGameIntf.h"
-#include "shell/AppState.h"
-#include "shell/Screens.h"
 
 #include <array>
 
@@ -25,17 +24,15 @@ OverlayPanel::OverlayPanel(int16_t x, int16_t y, int16_t width, int16_t height, 
     : x(x), y(y), width(width), height(height), gradientTop(gradientTop),
       gradientBottom(gradientBottom) {}
 
-bool OverlayPanel::Open(ScreenId dialog) {
-    if (App().CurrentScreen != GameScreen) return false;
+void OverlayPanel::Open(ScreenId over) {
+    beneath = over;
     step = 0;
-    App().CurrentScreen = dialog;
     brush = MakePanelBrush(gradientTop, gradientBottom);
     frameColor = MakeColor(128, 240, 255, 240);
-    return true;
 }
 
 bool OverlayPanel::Draw() {
-    GameIntf().Draw();
+    Navigator().ScreenOf(beneath).Draw();
     const bool open = step == OpenStep;
     const Size size = open ? Size{width, height} : OpeningSizes[step];
     if (!open) step += 1;

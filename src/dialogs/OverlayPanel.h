@@ -1,26 +1,26 @@
 #pragma once
 
+#include "common/ScreenId.h"
 #include "draw/Color.h"
 #include "draw/Rect.h"
-#include "shell/ScreenId.h"
 
 #include <QBrush>
 #include <cstdint>
 
-// The panel that every overlay dialog draws over the live game screen: it grows from its
-// top-left corner over three drawings, then stands at full size with its contents.
+// The panel that every overlay dialog draws over the live screen it opened over: it grows
+// from its top-left corner over three drawings, then stands at full size with its contents.
 class OverlayPanel {
 public:
     // gradientTop and gradientBottom bound the band in which the panel turns opaque.
     OverlayPanel(int16_t x, int16_t y, int16_t width, int16_t height, int16_t gradientTop,
                  int16_t gradientBottom);
 
-    // Makes the dialog current and starts the opening; refused (false) unless the game
-    // screen is current, since a dialog must return to a game.
-    bool Open(ScreenId dialog);
-    // The board, then the panel; true when the panel is fully open and its owner should
-    // draw the contents.
+    // Starts the opening over a screen.
+    void Open(ScreenId over);
+    // The screen beneath, then the panel; true when the panel is fully open and its owner
+    // should draw the contents.
     bool Draw();
+    ScreenId Beneath() const { return beneath; }
 
     Color FrameColor() const { return frameColor; }
     // How far the opening has gone; it stands at full size from step 3 on.
@@ -35,6 +35,7 @@ private:
     int16_t height;
     int16_t gradientTop;
     int16_t gradientBottom;
+    ScreenId beneath = GameScreen;
     uint8_t step = 0;
     QBrush brush;
     Color frameColor = 0;

@@ -1,42 +1,36 @@
 #include "dialogs/clsConfirmDialog.h"
 
+#include "common/Navigation.h"
 #include "draw/FramePlan.h"
 #include "draw/FrameScope.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
-#include "shell/AppState.h"
 
-#include <limits>
+#include <utility>
 
-int32_t clsConfirmDialog::Show(const QString& msg, const QString& t, uint8_t mBtnS_Flg,
-                               const QString& cap1, const QString& cap2) {
-    if (!panel.Open(ConfirmDialog)) return 0;
+void clsConfirmDialog::Ask(const QString& msg, const QString& t, std::function<void()> onOk) {
     message = msg;
     title = t;
-    twoButtons = mBtnS_Flg != 0;
-    first.init(cap1, 100, 32, 0);
-    first.SetLocation(470, 340);
-    second.init(cap2, 100, 32, 0);
-    second.SetLocation(290, 340);
+    whenOk = std::move(onOk);
+}
+
+void clsConfirmDialog::Shown(ScreenId below) {
+    panel.Open(below);
+    ok.init(QStringLiteral("OK"), 100, 32, 0);
+    ok.SetLocation(470, 340);
+    cancel.init(QStringLiteral("Cancel"), 100, 32, 0);
+    cancel.SetLocation(290, 340);
     Draw();
-    myid = NextTicket();
-    return myid;
 }
 
-// 0 stands for "no question" in the game screen's ticket fields, so it is never issued.
-int32_t clsConfirmDialog::NextTicket() {
-    lastTicket = lastTicket == std::numeric_limits<int32_t>::max() ? 1 : lastTicket + 1;
-    return lastTicket;
-}
-
-// The dialog is part of the board's frame, which it draws first.
+// The dialog is part of the frame of the screen below, which it draws first.
 void clsConfirmDialog::Draw() {
     FrameScope frame;
-    AddOverlayLook({panel.Step(), first.Look(), second.Look(), twoButtons});
+    AddOverlayLook({panel.Step(), ok.Look(), cancel.Look()});
     if (!panel.Draw()) return;
     DrawLine(panel.FrameColor(), 1, 250, 240, 605, 240);
-    first.Draw();
-    if (twoButtons) second.Draw();
+    ok.Draw();
+    cancel.Draw();
     SetFont(QStringLiteral("Arial"), 11, FontRegular);
     SetTextColor(255, 255, 255, 255);
     DrawText(260, 215, title);
@@ -44,22 +38,21 @@ void clsConfirmDialog::Draw() {
 }
 
 void clsConfirmDialog::MouseMove(int16_t X, int16_t Y) {
-    first.MouseMove(X, Y);
-    if (twoButtons) second.MouseMove(X, Y);
+    ok.MouseMove(X, Y);
+    cancel.MouseMove(X, Y);
 }
 
 void clsConfirmDialog::MouseDown(int16_t /*button*/) {
-    first.MouseDown();
-    if (twoButtons) second.MouseDown();
+    ok.MouseDown();
+    cancel.MouseDown();
 }
 
-int16_t clsConfirmDialog::MouseUp() {
-    int16_t answer = 0;
-    if (first.MouseUp()) {
-        answer = 1;
-    } else if (twoButtons && second.MouseUp()) {
-        answer = 2;
-    }
-    if (answer != 0) App().CurrentScreen = GameScreen;
-    return answer;
+// What OK does may ask again or leave the screen below, so it runs last.
+void clsConfirmDialog::MouseUp() {
+    const bool accepted = ok.MouseUp();
+    if (!accepted && !cancel.MouseUp()) return;
+    Navigator().Show(panel.Beneath());
+    std::function<void()> then = std::move(whenOk);
+    whenOk = nullptr;
+    if (accepted && then) then();
 }

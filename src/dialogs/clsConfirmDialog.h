@@ -1,37 +1,32 @@
 #pragma once
 
+#include "common/Screen.h"
 #include "dialogs/OverlayPanel.h"
-#include "shell/Screen.h"
 #include "widgets/clsButton.h"
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
-// A question over the board with one or two buttons. Each showing hands out a ticket, so
-// the game screen can tell which of its questions an answer belongs to.
+// A question over whichever screen is current, answered with "OK" or "Cancel". Either
+// answer puts the screen below back; OK then does what the asker wanted done.
 class clsConfirmDialog : public Screen {
 public:
-    int32_t myid = 0; // ticket of the current showing
-
-    // Returns the ticket, never 0, or 0 when refused (not over the game screen).
-    int32_t Show(const QString& msg, const QString& t, uint8_t mBtnS_Flg = 0,
-                 const QString& cap1 = {}, const QString& cap2 = {});
+    // The question the next showing asks.
+    void Ask(const QString& msg, const QString& t, std::function<void()> onOk);
+    void Shown(ScreenId below) override;
     void Draw() override;
     void MouseMove(int16_t X, int16_t Y) override;
-    // 1 or 2 for the button released over, 0 while the question stays open.
-    int16_t MouseUp() override;
     void MouseDown(int16_t button) override;
+    void MouseUp() override;
 
     const OverlayPanel& Panel() const { return panel; }
 
 private:
-    int32_t NextTicket();
-
     OverlayPanel panel{250, 210, 355, 180, 210, 390};
-    clsButton first;
-    clsButton second;
+    clsButton ok;
+    clsButton cancel;
     QString message;
     QString title;
-    bool twoButtons = false;
-    int32_t lastTicket = 0;
+    std::function<void()> whenOk;
 };

@@ -6,7 +6,6 @@
 class clsGameOver : public OneButtonDialog {
 public:
     clsGameOver();
-    void Show();
 
 private:
     void DrawContents() override;

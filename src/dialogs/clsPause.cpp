@@ -8,11 +8,7 @@
 clsPause::clsPause()
     : OneButtonDialog({250, 210, 335, 150, 210, 390}, QStringLiteral("Continue"), 315) {}
 
-void clsPause::Show() {
-    if (!Open(PauseDialog)) return;
-    HoldGame();
-    Draw();
-}
+void clsPause::Opened() { HoldGame(); }
 
 void clsPause::DrawContents() {
     DrawImagePart(TheGameImages().Surface, 280, 220, 58, 58, 0, 0, 1.0f, TransparentKey);

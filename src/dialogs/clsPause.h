@@ -6,9 +6,9 @@
 class clsPause : public OneButtonDialog {
 public:
     clsPause();
-    void Show();
 
 private:
+    void Opened() override;
     void DrawContents() override;
     void Clicked() override;
 };

@@ -7,13 +7,11 @@
 clsStage::clsStage()
     : OneButtonDialog({250, 210, 335, 150, 210, 390}, QStringLiteral("Continue"), 315) {}
 
-void clsStage::Show() {
-    if (!Open(StageDialog)) return;
+void clsStage::Opened() {
     HoldGame();
     typeName = Settings().StageType[StageIndex()] != 0 ? QStringLiteral("Nonomino")
                                                        : QStringLiteral("Regular");
     timeLimit = StageTimeAllowed();
-    Draw();
 }
 
 void clsStage::DrawContents() {

@@ -10,12 +10,12 @@
 class clsStage : public OneButtonDialog {
 public:
     clsStage();
-    void Show();
 
     const QString& TypeName() const { return typeName; }
     int16_t TimeLimit() const { return timeLimit; }
 
 private:
+    void Opened() override;
     void DrawContents() override;
     void Clicked() override;
 

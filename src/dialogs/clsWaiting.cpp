@@ -1,6 +1,8 @@
 #include "dialogs/clsWaiting.h"
 
-#include "dialogs/clsStage.h"
+#include "common/AppState.h"
+#include "common/GameClock.h"
+#include "common/Navigation.h"
 #include "draw/Drawing.h"
 #include "draw/FrameScope.h"
 #include "draw/Shapes.h"
@@ -12,11 +14,6 @@
 #include "game/clsGameIntf.h"
 #include "persist/SavedGames.h"
 #include "screens/screenMenu.h"
-#include "shell/AppState.h"
-#include "shell/Dispatcher.h"
-#include "shell/GameClock.h"
-#include "shell/ScreenId.h"
-#include "shell/Screens.h"
 
 #include <utility>
 
@@ -33,13 +30,13 @@ void clsWaiting::BeginNew() {
     SetProgress(50);
     GameModel game = DealtGame();
     SetProgress(60);
-    GameIntf().init(std::move(game));
+    gameScreen.init(std::move(game));
     SetProgress(90);
-    GameIntf().Draw();
+    gameScreen.Draw();
     // Every stage of a challenge is timed from 0:00:00 against its own limit.
     if (!s.TrainingMode) ResetClock();
     StartGame();
-    if (!s.TrainingMode) StageDlg().Show();
+    if (!s.TrainingMode) Navigator().Show(StageDialog);
 }
 
 void clsWaiting::BeginLoad(const SavedGame& game) {
@@ -48,27 +45,27 @@ void clsWaiting::BeginLoad(const SavedGame& game) {
     LoadBlockImages(App().ProgramFolder);
     SetProgress(30);
     BuildLayout(1);
-    GameIntf().init(std::move(loaded));
+    gameScreen.init(std::move(loaded));
     SetProgress(60);
-    GameIntf().Draw();
+    gameScreen.Draw();
     SetProgress(90);
     StartGame();
     // The board counts from the loaded clock at once, and a game saved complete finishes
     // as soon as it is on the board, its dialog over the game screen and its clock stopped.
     const ClockState& c = Clock();
-    UpdateClockDisplay(c.ct_h, c.ct_m, c.ct_s);
-    if (App().CurrentScreen == GameScreen) GameIntf().Reload();
+    gameScreen.ClockSecond(c.ct_h, c.ct_m, c.ct_s);
+    if (App().CurrentScreen == GameScreen) gameScreen.Reload();
 }
 
 void clsWaiting::Open() {
-    App().CurrentScreen = LoadingScreen;
-    Menu().reset();
+    Navigator().Show(LoadingScreen);
+    backdrop.reset();
     Draw();
 }
 
 void clsWaiting::StartGame() {
-    Menu().ReleaseLayer();
-    App().CurrentScreen = GameScreen;
+    backdrop.ReleaseLayer();
+    Navigator().Show(GameScreen);
     Clock().ctimer = true;
 }
 
@@ -80,7 +77,7 @@ void clsWaiting::SetProgress(int16_t percent) {
 
 void clsWaiting::Draw() {
     FrameScope frame;
-    Menu().BackRedraw(2, this, {static_cast<uint32_t>(progress)});
+    backdrop.BackRedraw(2, this, {static_cast<uint32_t>(progress)});
     SetFont(QStringLiteral("Arial"), 12, FontBold);
     SetTextColor(255, 255, 255, 255);
     DrawText(280, 180, QStringLiteral("Loading ...%1%").arg(progress));

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "common/Screen.h"
+#include "game/clsGameIntf.h"
 #include "persist/SavedGameFile.h"
-#include "shell/Screen.h"
+#include "screens/screenMenu.h"
 
 #include <cstdint>
 
@@ -9,6 +11,9 @@
 // meanwhile by letting pending events run. It takes no input.
 class clsWaiting : public Screen {
 public:
+    // It sets up the game screen's game, drawn over the title's falling digits.
+    clsWaiting(clsGameIntf& gameScreen, screenMenu& backdrop)
+        : gameScreen(gameScreen), backdrop(backdrop) {}
     // A new puzzle for the chosen (or, in a challenge, the stage's) type and level.
     void BeginNew();
     // The game screen for a game that has just been read from a file.
@@ -22,5 +27,7 @@ private:
     void Open();
     void StartGame();
 
+    clsGameIntf& gameScreen;
+    screenMenu& backdrop;
     int16_t progress = 0;
 };

@@ -1,25 +1,23 @@
 #include "dialogs/clsWinDlg.h"
 
+#include "common/AppState.h"
+#include "common/Navigation.h"
 #include "dialogs/FinalScore.h"
 #include "draw/Drawing.h"
 #include "draw/GameImages.h"
 #include "draw/Text.h"
 #include "engine/GameSettings.h"
-#include "shell/AppState.h"
-#include "shell/Dispatcher.h"
 
 clsWinDlg::clsWinDlg()
     : OneButtonDialog({250, 225, 325, 150, 225, 375}, QStringLiteral("OK"), 335) {}
 
-void clsWinDlg::Show() {
-    if (!Open(WinDialog)) return;
-    CAI = false;
+void clsWinDlg::Opened() {
+    showCredits = false;
     credits = LoadImage(App().ProgramFolder + "/res/resd.cng");
-    Draw();
 }
 
 void clsWinDlg::DrawContents() {
-    if (CAI) {
+    if (showCredits) {
         DrawText(360, 225, QStringLiteral("Desing & Program:\r\n Orvandel."));
         DrawText(360, 300, QStringLiteral("Thanks my wife:\r\n  Sefine!"));
         DrawImagePart(credits, 255, 228, 100, 100, 0, 0);
@@ -30,4 +28,4 @@ void clsWinDlg::DrawContents() {
     }
 }
 
-void clsWinDlg::Clicked() { ReturnToMenu(); }
+void clsWinDlg::Clicked() { Navigator().ReturnToMenu(); }

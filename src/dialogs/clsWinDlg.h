@@ -7,14 +7,14 @@
 // Ctrl+A is held it shows the credits instead.
 class clsWinDlg : public OneButtonDialog {
 public:
-    bool CAI = false; // the credits are shown
+    bool showCredits = false; // while Ctrl+A is held
 
     clsWinDlg();
-    void Show();
 
 private:
     void DrawContents() override;
-    uint32_t ContentsLook() const override { return CAI; }
+    void Opened() override;
+    uint32_t ContentsLook() const override { return showCredits; }
     void Clicked() override;
 
     ImageHandle credits;

@@ -1,16 +1,12 @@
 #include "game/GameFlow.h"
 
-#include "dialogs/clsGameOver.h"
-#include "dialogs/clsWaiting.h"
-#include "dialogs/clsWinDlg.h"
+#include "common/AppState.h"
+#include "common/GameClock.h"
+#include "common/Navigation.h"
+#include "common/Sound.h"
+#include "common/Switches.h"
 #include "engine/GameSettings.h"
 #include "persist/BestRecords.h"
-#include "shell/AppState.h"
-#include "shell/GameClock.h"
-#include "shell/ScreenId.h"
-#include "shell/Screens.h"
-#include "shell/Sound.h"
-#include "shell/Switches.h"
 
 namespace {
 
@@ -41,7 +37,7 @@ void GameFlow::Complete() {
     GameSettings& s = Settings();
     if (s.TrainingMode) {
         UpdateBestRecord(ClockSeconds(), s.Level);
-        WinDlg().Show();
+        Navigator().Show(WinDialog);
         return;
     }
     // Every stage is timed from zero, so each one adds what is left of its thousand.
@@ -49,11 +45,11 @@ void GameFlow::Complete() {
     s.LastStageScore = 1000 - stageSeconds;
     s.ChallengeScore += s.LastStageScore;
     if (s.Stage < StageCount) {
-        Waiting().BeginNew();
+        Navigator().DealNewGame();
         return;
     }
     UpdateBestRecord(s.ChallengeScore, s.ChallengeLevel);
-    WinDlg().Show();
+    Navigator().Show(WinDialog);
 }
 
 void GameFlow::StageClock(int seconds) {
@@ -67,7 +63,7 @@ void GameFlow::StageClock(int seconds) {
     // end of the challenge.
     Clock().ctimer = false;
     UpdateBestRecord(Settings().ChallengeScore, Settings().ChallengeLevel);
-    if (App().CurrentScreen == ConfirmDialog) App().CurrentScreen = GameScreen;
-    GameOverDlg().Show();
+    if (App().CurrentScreen == ConfirmDialog) Navigator().Show(GameScreen);
+    Navigator().Show(GameOverDialog);
     stageSeconds = limit;
 }

@@ -1,6 +1,11 @@
 #include "game/clsGameIntf.h"
 
-#include "dialogs/clsConfirmDialog.h"
+#include "common/AppState.h"
+#include "common/GameClock.h"
+#include "common/Navigation.h"
+#include "common/ScreenId.h"
+#include "common/Sound.h"
+#include "common/Switches.h"
 #include "draw/FramePlan.h"
 #include "draw/FrameScope.h"
 #include "draw/Shapes.h"
@@ -8,15 +13,6 @@
 #include "engine/GameSettings.h"
 #include "engine/Grading.h"
 #include "persist/SavedGames.h"
-#include "print/Form2.h"
-#include "screens/clsHelpsrc.h"
-#include "shell/AppState.h"
-#include "shell/Dispatcher.h"
-#include "shell/GameClock.h"
-#include "shell/ScreenId.h"
-#include "shell/Screens.h"
-#include "shell/Sound.h"
-#include "shell/Switches.h"
 
 #include <utility>
 
@@ -46,19 +42,9 @@ constexpr int FlashSteps = 5;
 
 bool IsCell(int i) { return i >= 0 && i <= 80; }
 
-struct Question {
-    const char* title;
-    const char* message;
-};
-
-constexpr Question RestartQuestion{"Restart", "Do you want to restart game?"};
-constexpr Question MenuQuestion{"Return", "Return to Main menu will end this game.\r\nReturn?"};
-constexpr Question SolutionQuestion{"Show Solution", "Give up to show solution. \r\nOK?"};
-
-int32_t Ask(const Question& question) {
-    return ConfirmDlg().Show(QString::fromUtf8(question.message), QString::fromUtf8(question.title),
-                             1, QStringLiteral("OK"), QStringLiteral("Cancel"));
-}
+const Question RestartQuestion{"Restart", "Do you want to restart game?"};
+const Question MenuQuestion{"Return", "Return to Main menu will end this game.\r\nReturn?"};
+const Question SolutionQuestion{"Show Solution", "Give up to show solution. \r\nOK?"};
 
 // "GRADE: GENTLE"; a puzzle with several answers says so in words.
 QString GradeCaption(const Puzzle& puzzle) {
@@ -260,14 +246,13 @@ void clsGameIntf::PadClosedDown() {
 
 // The pad's buttons and the board's cells act on the press; of them only the pencil box
 // has a pressed look to end.
-int16_t clsGameIntf::MouseUp() {
+void clsGameIntf::MouseUp() {
     if (pad.IsOpen()) {
         pad.MouseUp();
-        return 0;
+        return;
     }
     ReleaseOptions();
     ReleaseCommands();
-    return 0;
 }
 
 void clsGameIntf::ReleaseOptions() {
@@ -289,14 +274,15 @@ void clsGameIntf::ReleaseOptions() {
 // the pointer elsewhere, so the clicked button rests.
 void clsGameIntf::ReleaseCommands() {
     if (commands[SaveGame].MouseUp()) ::SaveGame(game);
-    if (commands[HowToPlay].MouseUp()) Helpsrc().Show();
-    if (commands[Pause].MouseUp()) ShowPause();
-    if (commands[Print].MouseUp()) ShowPrintForm(game.ThePuzzle());
-    if (commands[Restart].MouseUp()) RestartDlg = Ask(RestartQuestion);
+    Navigation& go = Navigator();
+    if (commands[HowToPlay].MouseUp()) go.Show(HelpScreen);
+    if (commands[Pause].MouseUp()) go.Show(PauseDialog);
+    if (commands[Print].MouseUp()) go.Print(game.ThePuzzle());
+    if (commands[Restart].MouseUp()) go.Ask(RestartQuestion, [this] { RestartGame(); });
     if (commands[MainMenu].MouseUp()) {
-        MenuDlg = Ask(MenuQuestion);
+        go.Ask(MenuQuestion, [&go] { go.ReturnToMenu(); });
     } else if (commands[Solution].MouseUp()) {
-        SolutionDlg = Ask(SolutionQuestion);
+        go.Ask(SolutionQuestion, [this] { ShowSolution(); });
     } else if (Switches().GamePaused) {
         Draw();
     }
@@ -308,23 +294,18 @@ void clsGameIntf::ReleaseCommands() {
 // reading at once rather than the last game's.
 void clsGameIntf::ShowClockReading() {
     const ClockState& c = Clock();
-    clock.Settimer(ClockText(c.ct_h, c.ct_m, c.ct_s));
+    clock.SetText(clsNumber::ClockText(c.ct_h, c.ct_m, c.ct_s));
+}
+
+void clsGameIntf::ClockSecond(int hours, int minutes, int seconds) {
+    if (Settings().TrainingMode)
+        clock.SetText(clsNumber::ClockText(hours, minutes, seconds));
+    else
+        flow.StageClock(minutes * 60 + seconds);
 }
 
 void clsGameIntf::SaveShortcut() {
     if (commands[SaveGame].Enabled()) ::SaveGame(game);
-}
-
-void clsGameIntf::QuestionAnswered(int16_t ret) {
-    if (ret != 1) return;
-    const int32_t id = ConfirmDlg().myid;
-    if (id == RestartDlg) {
-        RestartGame();
-    } else if (id == MenuDlg) {
-        ReturnToMenu();
-    } else if (id == SolutionDlg) {
-        ShowSolution();
-    }
 }
 
 // The dealt puzzle again, with a fresh clock and hints; the board image, the layout and

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "common/Screen.h"
 #include "game/BoardView.h"
 #include "game/GameFlow.h"
 #include "game/NumberPad.h"
 #include "game/StepPanel.h"
 #include "model/GameModel.h"
-#include "shell/Screen.h"
 #include "widgets/clsButton.h"
 #include "widgets/clsNumber.h"
 #include "widgets/clsRadios.h"
@@ -28,7 +28,7 @@ public:
     void Draw() override;
     void MouseMove(int16_t X, int16_t Y) override;
     void MouseDown(int16_t Button) override;
-    int16_t MouseUp() override;
+    void MouseUp() override;
 
     // Digit keys 1..9; 10 is the eraser (Space, ':').
     void SelectNumber(int16_t inm);
@@ -43,12 +43,9 @@ public:
     // Shows the next logical step over the board, or hides the one shown; not in a
     // challenge stage either.
     void ToggleStep();
-    void ShowClock(const QString& text) { clock.Settimer(text); }
-    // A clock second of a challenge stage.
-    void StageClock(int seconds) { flow.StageClock(seconds); }
+    // Each clock second: the clock's text in training, the stage's time in a challenge.
+    void ClockSecond(int hours, int minutes, int seconds);
     void FlashTick() { board.FlashTick(FlashCell); }
-    // The answer to one of the board's questions: 1 "OK", 2 "Cancel".
-    void QuestionAnswered(int16_t ret);
     // Ctrl+S: saves as the SAVE GAME button does, and only while that button is enabled.
     void SaveShortcut();
 
@@ -104,11 +101,6 @@ private:
     int16_t FlashCell = -1;
     // The arrow keys, not the pointer, moved the cursor last.
     bool keyboardMovedLast = false;
-
-    // Tickets of the open questions; 0 is never issued.
-    int32_t RestartDlg = 0;
-    int32_t MenuDlg = 0;
-    int32_t SolutionDlg = 0;
 
     std::array<clsButton, CommandCount> commands;
     std::array<clsRbtn, 2 * OptionCount> radios;

@@ -1,11 +1,11 @@
 #include "persist/BestRecords.h"
 
+#include "common/AppState.h"
+#include "common/Platform.h"
 #include "engine/GameSettings.h"
 #include "persist/FileIO.h"
 #include "persist/RecordFile.h"
 #include "persist/Windows1252.h"
-#include "shell/AppState.h"
-#include "shell/Platform.h"
 
 #include <QFileInfo>
 #include <QLockFile>

@@ -1,7 +1,7 @@
 #include "persist/SavedGameFile.h"
 
+#include "common/GameClock.h"
 #include "persist/LittleEndian.h"
-#include "shell/GameClock.h"
 
 #include <algorithm>
 

@@ -1,14 +1,14 @@
 #include "persist/SavedGames.h"
 
+#include "common/AppState.h"
+#include "common/GameClock.h"
+#include "common/Platform.h"
 #include "engine/GameSettings.h"
 #include "engine/Layout.h"
 #include "engine/Rules.h"
 #include "engine/Solver.h"
 #include "persist/FileIO.h"
 #include "persist/SavedGameFile.h"
-#include "shell/AppState.h"
-#include "shell/GameClock.h"
-#include "shell/Platform.h"
 
 #include <QDate>
 #include <QDir>

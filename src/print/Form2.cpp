@@ -1,14 +1,12 @@
 #include "print/Form2.h"
 
+#include "common/ClockHold.h"
+#include "common/Platform.h"
 #include "draw/Drawing.h"
 #include "draw/FontSubstitutes.h"
 #include "persist/FileIO.h"
 #include "persist/SavedGames.h"
 #include "print/PrintPage.h"
-#include "shell/ClockHold.h"
-#include "shell/Form1.h"
-#include "shell/Main.h"
-#include "shell/Platform.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -131,12 +129,12 @@ void Form2::SaveAsPdf() {
     TellPlayer("The page has been saved to " + name, Platform::Icon::Information);
 }
 
-void ShowPrintForm(const Puzzle& puzzle) {
+void ShowPrintForm(const Puzzle& puzzle, QWidget* parent) {
     ClockHold hold;
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     QPageLayout paper(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
     if (ThePlatform().HasDefaultPrinter() && !printer.isNull())
         paper = QPrinter(printer).pageLayout();
-    Form2 form(paper, puzzle, MainWindow());
+    Form2 form(paper, puzzle, parent);
     form.exec();
 }

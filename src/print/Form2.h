@@ -35,4 +35,4 @@ private:
 
 // Opens the print form for the default printer's paper (A4 without a printer) and waits
 // until it is closed, with the game clock held meanwhile.
-void ShowPrintForm(const Puzzle& puzzle);
+void ShowPrintForm(const Puzzle& puzzle, QWidget* parent);

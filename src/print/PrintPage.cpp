@@ -1,9 +1,9 @@
 #include "print/PrintPage.h"
 
+#include "common/AppState.h"
 #include "draw/FontSubstitutes.h"
 #include "engine/Layout.h"
 #include "engine/Rules.h"
-#include "shell/AppState.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>

@@ -1,12 +1,11 @@
 #include "screens/clsHelpsrc.h"
 
+#include "common/AppState.h"
+#include "common/GameClock.h"
+#include "common/Navigation.h"
 #include "draw/Drawing.h"
 #include "draw/FrameScope.h"
 #include "screens/screenMenu.h"
-#include "shell/AppState.h"
-#include "shell/GameClock.h"
-#include "shell/ScreenId.h"
-#include "shell/Screens.h"
 
 namespace {
 
@@ -29,7 +28,7 @@ void clsHelpsrc::init() {
     Place(close, QStringLiteral("Close"), 50);
     Place(back, QStringLiteral("Back"), 480);
     Place(next, QStringLiteral("Next"), 615);
-    Menu().reset();
+    backdrop.reset();
     page = 0;
     Enable(back, false);
 }
@@ -43,9 +42,8 @@ void clsHelpsrc::ShowPage(int16_t shown) {
 }
 
 // The game clock stands still while the player reads.
-void clsHelpsrc::Show() {
-    returnScreen = App().CurrentScreen;
-    App().CurrentScreen = HelpScreen;
+void clsHelpsrc::Shown(ScreenId below) {
+    returnScreen = below;
     Clock().ctimer = false;
     ShowPage(page);
     // The click that closed help last time left "Close" hovered.
@@ -56,18 +54,18 @@ void clsHelpsrc::Show() {
 
 void clsHelpsrc::Unshow() {
     shownPage.reset();
-    App().CurrentScreen = returnScreen;
+    Navigator().Show(returnScreen);
     if (returnScreen != GameScreen) return;
     Clock().ctimer = true;
-    Menu().ReleaseLayer();
+    backdrop.ReleaseLayer();
 }
 
 void clsHelpsrc::Draw() {
     FrameScope frame;
-    Menu().BackRedraw(2, this,
-                      {static_cast<uint32_t>(page), close.Look(), back.Look(), next.Look()},
-                      screenMenu::TitleArea());
-    Menu().DrawTitle();
+    backdrop.BackRedraw(2, this,
+                        {static_cast<uint32_t>(page), close.Look(), back.Look(), next.Look()},
+                        screenMenu::TitleArea());
+    backdrop.DrawTitle();
     // The pages carry their own transparency, through which the background shows.
     const DrawState& d = Drawing();
     DrawImagePart(shownPage, 0, 0, d.ScreenWidth, d.ScreenHeight, 0, 0);
@@ -88,7 +86,7 @@ void clsHelpsrc::MouseDown(int16_t /*button*/) {
     next.MouseDown();
 }
 
-int16_t clsHelpsrc::MouseUp() {
+void clsHelpsrc::MouseUp() {
     if (close.MouseUp()) {
         Unshow();
     } else if (back.MouseUp()) {
@@ -100,5 +98,4 @@ int16_t clsHelpsrc::MouseUp() {
         Enable(next, page != LastPage);
         Enable(back, true);
     }
-    return 0;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "common/Screen.h"
 #include "draw/Picture.h"
-#include "shell/Screen.h"
+#include "screens/screenMenu.h"
 #include "widgets/clsButton.h"
 
 #include <cstdint>
@@ -10,22 +11,25 @@
 // returns to the screen it was opened from, and reopens on the page shown last.
 class clsHelpsrc : public Screen {
 public:
+    // Over the falling digits of the title's backdrop.
+    explicit clsHelpsrc(screenMenu& backdrop) : backdrop(backdrop) {}
     // Once, at start-up: the page carries over from one visit to the next.
     void init();
-    void Show();
+    void Shown(ScreenId below) override;
     void Unshow();
     void Draw() override;
     void MouseMove(int16_t X, int16_t Y) override;
     void MouseDown(int16_t button) override;
-    int16_t MouseUp() override;
+    void MouseUp() override;
 
 private:
     void ShowPage(int16_t shown);
 
+    screenMenu& backdrop;
     clsButton close;
     clsButton back;
     clsButton next;
     ImageHandle shownPage; // only the page on screen is loaded
     int16_t page = 0;
-    int16_t returnScreen = 0;
+    ScreenId returnScreen = TitleScreen;
 };

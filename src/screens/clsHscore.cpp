@@ -1,5 +1,6 @@
 #include "screens/clsHscore.h"
 
+#include "common/Navigation.h"
 #include "draw/Drawing.h"
 #include "draw/FrameScope.h"
 #include "draw/Rect.h"
@@ -8,8 +9,6 @@
 #include "persist/BestRecords.h"
 #include "persist/Windows1252.h"
 #include "screens/screenMenu.h"
-#include "shell/Dispatcher.h"
-#include "shell/Screens.h"
 
 namespace {
 
@@ -37,7 +36,7 @@ QString RecordTime(int32_t t) {
 void clsHscore::init() {
     close.init(QStringLiteral("Close"), 170, 38, 0);
     close.SetLocation(320, 460);
-    Menu().reset();
+    backdrop.reset();
     levelNames = {QStringLiteral("Easy"), QStringLiteral("Normal"), QStringLiteral("Hard")};
     selectedTab = ChallengeTab;
     hoveredTab = -1;
@@ -45,9 +44,14 @@ void clsHscore::init() {
     dim = MakeSolidBrush(0, 168, 0, 100);
 }
 
+void clsHscore::Shown(ScreenId /*below*/) {
+    init();
+    Draw();
+}
+
 void clsHscore::Draw() {
     FrameScope frame;
-    Menu().BackRedraw(2, this, {static_cast<uint32_t>(selectedTab), close.Look()});
+    backdrop.BackRedraw(2, this, {static_cast<uint32_t>(selectedTab), close.Look()});
     FillRectWith(110, 60, 160, 40, selectedTab == ChallengeTab ? bright : dim);
     FillRectWith(270, 60, 160, 40, selectedTab == TrainingTab ? bright : dim);
     SetFont(QStringLiteral("Arial Black"), 12, FontRegular);
@@ -97,11 +101,10 @@ void clsHscore::MouseDown(int16_t /*button*/) {
     Draw();
 }
 
-int16_t clsHscore::MouseUp() {
+void clsHscore::MouseUp() {
     if (close.MouseUp()) {
-        ReturnToMenu();
-        return 0;
+        Navigator().ReturnToMenu();
+        return;
     }
     Draw();
-    return 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/Screen.h"
+#include "common/Screen.h"
+#include "screens/screenMenu.h"
 #include "widgets/clsButton.h"
 
 #include <QBrush>
@@ -12,15 +13,18 @@
 // Every opening shows the challenge tab.
 class clsHscore : public Screen {
 public:
+    explicit clsHscore(screenMenu& backdrop) : backdrop(backdrop) {}
     void init();
+    void Shown(ScreenId below) override;
     void Draw() override;
     void MouseMove(int16_t X, int16_t Y) override;
     void MouseDown(int16_t button) override;
-    int16_t MouseUp() override;
+    void MouseUp() override;
 
 private:
     void DrawRow(int16_t level, int top);
 
+    screenMenu& backdrop;
     clsButton close;
     std::array<QString, 3> levelNames;
     int16_t selectedTab = 0; // 0 challenge, 1 training

@@ -1,11 +1,10 @@
 #include "screens/clsLvlSrc.h"
 
-#include "dialogs/clsWaiting.h"
+#include "common/GameClock.h"
+#include "common/Navigation.h"
 #include "draw/FrameScope.h"
 #include "engine/GameSettings.h"
 #include "screens/screenMenu.h"
-#include "shell/GameClock.h"
-#include "shell/Screens.h"
 
 namespace {
 
@@ -43,14 +42,19 @@ void clsLvlSrc::init() {
     mode.AddRadio(training);
     mode.setvalue(1);
 
-    Menu().reset();
+    backdrop.reset();
+}
+
+void clsLvlSrc::Shown(ScreenId /*below*/) {
+    init();
+    Draw();
 }
 
 void clsLvlSrc::Draw() {
     FrameScope frame;
-    Menu().BackRedraw(2, this,
-                      {easy.Look(), normal.Look(), hard.Look(), challenge.Look(), training.Look(),
-                       regular.Look(), nonomino.Look(), ok.Look()});
+    backdrop.BackRedraw(2, this,
+                        {easy.Look(), normal.Look(), hard.Look(), challenge.Look(), training.Look(),
+                         regular.Look(), nonomino.Look(), ok.Look()});
     level.drawFrame(QStringLiteral("Level"), 100, 70, 600, 80);
     mode.drawFrame(QStringLiteral("Mode"), 100, 170, 600, 80);
     easy.Draw();
@@ -83,13 +87,12 @@ void clsLvlSrc::MouseDown(int16_t /*button*/) {
     Draw();
 }
 
-int16_t clsLvlSrc::MouseUp() {
+void clsLvlSrc::MouseUp() {
     level.MouseUp();
     type.MouseUp();
     mode.MouseUp();
     Draw();
     if (ok.MouseUp()) StartGame();
-    return 0;
 }
 
 void clsLvlSrc::StartGame() {
@@ -104,5 +107,5 @@ void clsLvlSrc::StartGame() {
         s.ChallengeScore = 0;
         s.LastStageScore = -1;
     }
-    Waiting().BeginNew();
+    Navigator().DealNewGame();
 }

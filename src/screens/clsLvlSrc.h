@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/Screen.h"
+#include "common/Screen.h"
+#include "screens/screenMenu.h"
 #include "widgets/clsButton.h"
 #include "widgets/clsRadios.h"
 #include "widgets/clsRbtn.h"
@@ -11,11 +12,13 @@
 // Every opening starts from "Easy", "Regular " and "Training ".
 class clsLvlSrc : public Screen {
 public:
+    explicit clsLvlSrc(screenMenu& backdrop) : backdrop(backdrop) {}
     void init();
+    void Shown(ScreenId below) override;
     void Draw() override;
     void MouseMove(int16_t X, int16_t Y) override;
     void MouseDown(int16_t button) override;
-    int16_t MouseUp() override;
+    void MouseUp() override;
 
     int16_t LevelChoice() const { return level.value; }
     int16_t TypeChoice() const { return type.value; }
@@ -25,6 +28,7 @@ private:
     bool Training() const { return mode.value != 0; }
     void StartGame();
 
+    screenMenu& backdrop;
     clsRbtn easy;
     clsRbtn normal;
     clsRbtn hard;

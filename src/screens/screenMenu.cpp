@@ -1,20 +1,13 @@
 #include "screens/screenMenu.h"
 
-#include "dialogs/clsWaiting.h"
+#include "common/AppState.h"
+#include "common/Navigation.h"
+#include "common/Sound.h"
 #include "draw/Drawing.h"
 #include "draw/FrameScope.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
 #include "engine/Random.h"
-#include "persist/SavedGames.h"
-#include "screens/clsHelpsrc.h"
-#include "screens/clsHscore.h"
-#include "screens/clsLvlSrc.h"
-#include "shell/AppState.h"
-#include "shell/Dispatcher.h"
-#include "shell/ScreenId.h"
-#include "shell/Screens.h"
-#include "shell/Sound.h"
 
 #include <algorithm>
 #include <bit>
@@ -64,8 +57,6 @@ void screenMenu::init() {
     records.SetLocation(240, 330);
     exitGame.init(QStringLiteral("EXIT"), 250, 40);
     exitGame.SetLocation(240, 400);
-
-    LvlSrc().init();
 
     Randomize();
     MakeColumns();
@@ -299,36 +290,28 @@ void screenMenu::MouseDown(int16_t /*button*/) {
 
 // A game that was loaded goes straight to its board; a cancelled or refused load leaves
 // the title as it was.
-int16_t screenMenu::MouseUp() {
+void screenMenu::MouseUp() {
     if (beginGame.MouseUp()) {
-        LvlSrc().init();
-        LvlSrc().Draw();
-        App().CurrentScreen = OptionsScreen;
-        return 0;
+        Navigator().Show(OptionsScreen);
+        return;
     }
     if (records.MouseUp()) {
-        Hscore().init();
-        Hscore().Draw();
-        App().CurrentScreen = RecordsScreen;
-        return 0;
+        Navigator().Show(RecordsScreen);
+        return;
     }
     // Help and the open dialog come back to this screen with the pointer elsewhere.
     if (help.MouseUp()) {
         help.Rest();
-        Helpsrc().Show();
+        Navigator().Show(HelpScreen);
     }
     if (exitGame.MouseUp()) {
         // The shutdown releases the drawing surface: nothing may draw after it.
-        ExitGame();
-        return 0;
+        Navigator().Exit();
+        return;
     }
     if (loadGame.MouseUp()) {
         loadGame.Rest();
-        if (const auto game = LoadGame()) {
-            Waiting().BeginLoad(*game);
-            return 0;
-        }
+        if (Navigator().OpenSavedGame({})) return;
     }
     Draw();
-    return 0;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/Screen.h"
 #include "draw/Graphics.h"
 #include "draw/Picture.h"
-#include "shell/Screen.h"
 #include "widgets/clsButton.h"
 
 #include <QRect>
@@ -35,7 +35,7 @@ public:
     // Where the title and its moving light lie.
     static QRect TitleArea();
     void MouseDown(int16_t button) override;
-    int16_t MouseUp() override;
+    void MouseUp() override;
 
     int ActiveCount() const { return activeCount; }
     int ShineOffset() const { return shineOffset; }

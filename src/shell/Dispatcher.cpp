@@ -1,16 +1,12 @@
 #include "shell/Dispatcher.h"
 
-#include "dialogs/clsPause.h"
+#include "common/AppState.h"
+#include "common/GameClock.h"
+#include "common/Navigation.h"
+#include "common/Screen.h"
 #include "dialogs/clsWinDlg.h"
 #include "draw/Drawing.h"
-#include "engine/GameSettings.h"
 #include "game/clsGameIntf.h"
-#include "screens/screenMenu.h"
-#include "shell/AppState.h"
-#include "shell/GameClock.h"
-#include "shell/Main.h"
-#include "shell/Screen.h"
-#include "shell/ScreenId.h"
 #include "shell/Screens.h"
 
 namespace {
@@ -23,12 +19,10 @@ Screen* InputTarget() {
     return ScreenFor(App().CurrentScreen);
 }
 
-QString TwoDigits(int16_t value) { return QString::number(value).rightJustified(2, u'0'); }
-
 void AdvanceClock() {
     ClockState& c = Clock();
     c.ClockTicks += 1;
-    if (c.ClockTicks % 2 == 0) FlashTick();
+    if (c.ClockTicks % 2 == 0) GameIntf().FlashTick();
     if (c.ClockTicks < TicksPerSecond) return;
     c.ClockTicks = 0;
     if (c.ct_h >= ClockMaxHours && c.ct_m == 59 && c.ct_s == 59) return;
@@ -41,7 +35,7 @@ void AdvanceClock() {
         c.ct_h += 1;
         c.ct_m = 0;
     }
-    UpdateClockDisplay(c.ct_h, c.ct_m, c.ct_s);
+    GameIntf().ClockSecond(c.ct_h, c.ct_m, c.ct_s);
 }
 
 } // namespace
@@ -55,21 +49,17 @@ void DispatchMouseDown(int16_t button) {
 }
 
 void DispatchMouseUp() {
-    Screen* screen = InputTarget();
-    if (!screen) return;
-    const bool confirm = OnScreen(ConfirmDialog);
-    const int16_t answer = screen->MouseUp();
-    if (confirm && answer != 0) GameIntf().QuestionAnswered(answer);
+    if (Screen* screen = InputTarget()) screen->MouseUp();
 }
 
 void DispatchKeyDown(int16_t keyCode, int16_t shift) {
     if (OnScreen(WinDialog)) {
-        if (keyCode == KeyA && shift == CtrlKey) WinDlg().CAI = true;
+        if (keyCode == KeyA && shift == CtrlKey) WinDlg().showCredits = true;
         return;
     }
     if (!OnScreen(GameScreen)) return;
     switch (keyCode) {
-    case KeyPause: ShowPause(); break;
+    case KeyPause: Navigator().Show(PauseDialog); break;
     case KeyEnter: PressEnter(); break;
     case KeySpace: PressNumber(10); break;
     case KeyLeft: MoveSelection(2); break;
@@ -97,7 +87,7 @@ void DispatchKeyDown(int16_t keyCode, int16_t shift) {
 }
 
 void DispatchKeyUp() {
-    if (OnScreen(WinDialog)) WinDlg().CAI = false;
+    if (OnScreen(WinDialog)) WinDlg().showCredits = false;
 }
 
 void PressNumber(int16_t n) {
@@ -120,29 +110,4 @@ void Timer1_Timer() {
     DrawCurrentScreen();
     PresentBuffer();
     if (Clock().ctimer) AdvanceClock();
-}
-
-void ReturnToMenu() {
-    App().CurrentScreen = TitleScreen;
-    Clock().ctimer = false;
-    Menu().init();
-    Menu().Draw();
-}
-
-void ExitGame() { CloseMainWindow(); }
-
-void ShowPause() { PauseDlg().Show(); }
-
-void UpdateClockDisplay(int16_t hours, int16_t minutes, int16_t seconds) {
-    if (Settings().TrainingMode) {
-        GameIntf().ShowClock(ClockText(hours, minutes, seconds));
-    } else {
-        GameIntf().StageClock(minutes * 60 + seconds);
-    }
-}
-
-void FlashTick() { GameIntf().FlashTick(); }
-
-QString ClockText(int16_t hours, int16_t minutes, int16_t seconds) {
-    return TwoDigits(hours) + ":" + TwoDigits(minutes) + ":" + TwoDigits(seconds);
 }

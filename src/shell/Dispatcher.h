@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
 
 // Key codes as the dispatcher receives them.
@@ -39,12 +38,3 @@ void DrawCurrentScreen();
 
 void MoveSelection(uint8_t direction);
 void PressEnter();
-void ReturnToMenu();
-// Closes the main window, which ends the program.
-void ExitGame();
-void ShowPause();
-void UpdateClockDisplay(int16_t hours, int16_t minutes, int16_t seconds);
-void FlashTick();
-
-// "hh:mm:ss", each part with at least two digits.
-QString ClockText(int16_t hours, int16_t minutes, int16_t seconds);

@@ -1,8 +1,7 @@
 #include "shell/Form1.h"
 
-#include "shell/AppState.h"
+#include "common/AppState.h"
 #include "shell/Dispatcher.h"
-#include "shell/Main.h"
 #include "shell/Picture1.h"
 
 #include <QCloseEvent>
@@ -38,5 +37,5 @@ void Form1::StartTimer() { Timer1.start(); }
 void Form1::closeEvent(QCloseEvent* event) {
     Timer1.stop();
     event->accept();
-    Form_Unload();
+    emit closing();
 }

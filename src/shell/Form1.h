@@ -13,6 +13,10 @@ public:
     Picture1* Picture() const { return picture; }
     void StartTimer();
 
+signals:
+    // The window is closing: the game shuts down.
+    void closing();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -1,25 +1,25 @@
 #include "shell/Main.h"
 
-#include "dialogs/clsWaiting.h"
+#include "common/AppState.h"
+#include "common/Navigation.h"
+#include "common/Sound.h"
+#include "common/Switches.h"
 #include "draw/Drawing.h"
 #include "draw/Text.h"
 #include "engine/GameSettings.h"
 #include "engine/Hooks.h"
 #include "persist/BestRecords.h"
 #include "persist/FileIO.h"
-#include "persist/SavedGames.h"
 #include "screens/clsHelpsrc.h"
 #include "screens/screenMenu.h"
-#include "shell/AppState.h"
 #include "shell/FileLocations.h"
 #include "shell/Form1.h"
 #include "shell/MissingFiles.h"
 #include "shell/Picture1.h"
 #include "shell/QtPlatform.h"
+#include "shell/ScreenNavigator.h"
 #include "shell/Screens.h"
 #include "shell/SdlSoundBackend.h"
-#include "shell/Sound.h"
-#include "shell/Switches.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -114,14 +114,15 @@ SystemParts RealSystemParts() {
 void Main(const std::string& executableFolder, const SystemParts& system) {
     GameSettings& settings = Settings();
     settings.TrainingMode = true;
-    App().CurrentScreen = 0;
     settings.Stage = 0;
+    SetNavigator(MakeNavigator());
     const FileLocations places = ChooseFolders(executableFolder);
     App().VersionText =
         MakeVersionText(KORVEL_VERSION_MAJOR, KORVEL_VERSION_MINOR, KORVEL_VERSION_PATCH);
 
     Parts().window = std::make_unique<Form1>();
     Form1& window = *Parts().window;
+    QObject::connect(&window, &Form1::closing, [] { Form_Unload(); });
     StartDrawing(800, 608);
     SetPresenter(
         [&window](const QImage&, const QRegion& changed) { window.Picture()->Show(changed); });
@@ -133,8 +134,7 @@ void Main(const std::string& executableFolder, const SystemParts& system) {
 
     Switches().SoundOn = 1;
     Switches().MusicOn = 0;
-    Menu().init();
-    Menu().Draw();
+    Navigator().ReturnToMenu();
     window.show();
     window.StartTimer();
     // Until then the game sends only stops, of music that cannot be playing yet.
@@ -150,7 +150,7 @@ void Main(const std::string& executableFolder, const SystemParts& system) {
 
 void OpenSavedGame(const std::string& path) {
     App().DialogFileName = QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
-    if (const auto game = LoadGameFrom(path)) Waiting().BeginLoad(*game);
+    Navigator().OpenSavedGame(path);
 }
 
 void Form_Unload() {
@@ -177,3 +177,8 @@ void CloseMainWindow() {
 void SetProcessEnder(std::function<void()> ender) { Parts().endProcess = std::move(ender); }
 
 Form1* MainWindow() { return Parts().window.get(); }
+
+std::unique_ptr<Navigation> MakeNavigator() {
+    return std::make_unique<ScreenNavigator>([] { return MainWindow(); },
+                                             [] { CloseMainWindow(); });
+}

@@ -5,6 +5,7 @@
 #include <string>
 
 class Form1;
+class Navigation;
 class Platform;
 class QWidget;
 class SoundBackend;
@@ -36,3 +37,6 @@ void CloseMainWindow();
 void SetProcessEnder(std::function<void()> ender);
 
 Form1* MainWindow();
+
+// The navigation between the screens, for this program's window.
+std::unique_ptr<Navigation> MakeNavigator();

@@ -1,6 +1,6 @@
 #include "shell/MissingFiles.h"
 
-#include "shell/Platform.h"
+#include "common/Platform.h"
 
 #include <QFileInfo>
 #include <iostream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Platform.h"
+#include "common/Platform.h"
 
 class QWidget;
 

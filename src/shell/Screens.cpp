@@ -1,5 +1,6 @@
 #include "shell/Screens.h"
 
+#include "common/ScreenId.h"
 #include "dialogs/clsConfirmDialog.h"
 #include "dialogs/clsGameOver.h"
 #include "dialogs/clsPause.h"
@@ -11,7 +12,6 @@
 #include "screens/clsHscore.h"
 #include "screens/clsLvlSrc.h"
 #include "screens/screenMenu.h"
-#include "shell/ScreenId.h"
 
 #include <memory>
 
@@ -36,20 +36,20 @@ ScreenObjects& Objects() {
     return objects;
 }
 
-template <typename T> T& Lazy(std::unique_ptr<T>& slot) {
-    if (!slot) slot = std::make_unique<T>();
+template <typename T, typename... Parts> T& Lazy(std::unique_ptr<T>& slot, Parts&... parts) {
+    if (!slot) slot = std::make_unique<T>(parts...);
     return *slot;
 }
 
 } // namespace
 
 screenMenu& Menu() { return Lazy(Objects().menu); }
-clsLvlSrc& LvlSrc() { return Lazy(Objects().lvlSrc); }
+clsLvlSrc& LvlSrc() { return Lazy(Objects().lvlSrc, Menu()); }
 clsGameIntf& GameIntf() { return Lazy(Objects().gameIntf); }
-clsHscore& Hscore() { return Lazy(Objects().hscore); }
-clsWaiting& Waiting() { return Lazy(Objects().waiting); }
+clsHscore& Hscore() { return Lazy(Objects().hscore, Menu()); }
+clsWaiting& Waiting() { return Lazy(Objects().waiting, GameIntf(), Menu()); }
 clsWinDlg& WinDlg() { return Lazy(Objects().winDlg); }
-clsHelpsrc& Helpsrc() { return Lazy(Objects().helpsrc); }
+clsHelpsrc& Helpsrc() { return Lazy(Objects().helpsrc, Menu()); }
 clsPause& PauseDlg() { return Lazy(Objects().pause); }
 clsStage& StageDlg() { return Lazy(Objects().stage); }
 clsGameOver& GameOverDlg() { return Lazy(Objects().gameOver); }

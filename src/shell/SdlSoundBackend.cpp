@@ -1,6 +1,6 @@
 #include "shell/SdlSoundBackend.h"
 
-#include "shell/SoundCommand.h"
+#include "common/SoundCommand.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SoundBackend.h"
+#include "common/SoundBackend.h"
 
 #include <condition_variable>
 #include <deque>

@@ -14,3 +14,8 @@ void clsNumber::Draw() {
     SetTextColor(255, 255, 255, 255);
     DrawText(left, top, text);
 }
+
+QString clsNumber::ClockText(int hours, int minutes, int seconds) {
+    const auto twoDigits = [](int value) { return QString::number(value).rightJustified(2, u'0'); };
+    return twoDigits(hours) + ":" + twoDigits(minutes) + ":" + twoDigits(seconds);
+}

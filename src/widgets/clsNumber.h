@@ -7,9 +7,12 @@
 class clsNumber {
 public:
     void SetLocation(int16_t m_Left, int16_t m_top);
-    void Settimer(const QString& mtxt) { text = mtxt; }
+    void SetText(const QString& shown) { text = shown; }
     const QString& Text() const { return text; }
     void Draw();
+
+    // "hh:mm:ss", each part with at least two digits.
+    static QString ClockText(int hours, int minutes, int seconds);
 
 private:
     int16_t left = 0;

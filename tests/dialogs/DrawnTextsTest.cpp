@@ -1,5 +1,6 @@
 // What each dialog and the clock write, read from the texts as they were drawn: a text
 // swapped, moved or dropped fails here even where pixels would hardly differ.
+#include "common/Navigation.h"
 #include "dialogs/clsConfirmDialog.h"
 #include "dialogs/clsGameOver.h"
 #include "dialogs/clsPause.h"
@@ -30,37 +31,37 @@ protected:
 };
 
 TEST_F(DrawnTexts, EachOverlayDialogWritesItsOwnTextInItsPlace) {
-    Over([] { PauseDlg().Show(); });
+    Over([] { Navigator().Show(PauseDialog); });
     EXPECT_EQ(Placed("Game Paused"), QPoint(360, 245));
 
-    Over([] { WinDlg().Show(); });
+    Over([] { Navigator().Show(WinDialog); });
     EXPECT_EQ(Placed("Congratulations! "), QPoint(370, 275));
     EXPECT_EQ(Placed("Game over. "), QPoint(-1, -1));
 
-    Over([] { GameOverDlg().Show(); });
+    Over([] { Navigator().Show(GameOverDialog); });
     EXPECT_EQ(Placed("Game over. "), QPoint(370, 275));
     EXPECT_EQ(Placed("Congratulations! "), QPoint(-1, -1));
     EXPECT_EQ(Placed("Final score: 0"), QPoint(370, 300));
 
     Settings().TrainingMode = false;
     Settings().ChallengeScore = 9788;
-    Over([] { WinDlg().Show(); });
+    Over([] { Navigator().Show(WinDialog); });
     EXPECT_EQ(Placed("Final score: 9788"), QPoint(370, 300)) << "after the tenth stage";
     Settings().TrainingMode = true;
-    Over([] { WinDlg().Show(); });
+    Over([] { Navigator().Show(WinDialog); });
     EXPECT_EQ(Placed("Final score: 9788"), QPoint(-1, -1)) << "a training game has no score";
 
-    Over([] { ConfirmDlg().Show("Start this game again?", "Restart", 1, "Yes", "No"); });
+    Over([] { Navigator().Ask({"Restart", "Start this game again?"}, [] {}); });
     EXPECT_EQ(Placed("Restart"), QPoint(260, 215)) << "the title above the line";
     EXPECT_EQ(Placed("Start this game again?"), QPoint(260, 255)) << "the message below it";
-    for (const QString caption : {"Yes", "No"})
+    for (const QString caption : {"OK", "Cancel"})
         EXPECT_NE(Placed(caption), QPoint(-1, -1)) << caption.toStdString();
 }
 
 TEST_F(DrawnTexts, StageDialogCaptionsTheStageAndLoadingCountsUp) {
     Settings().TrainingMode = false;
     Settings().Stage = 3;
-    Over([] { StageDlg().Show(); });
+    Over([] { Navigator().Show(StageDialog); });
     EXPECT_EQ(Placed("STAGE 3"), QPoint(360, 235));
     EXPECT_EQ(Placed("Limited Time:"), QPoint(300, 255));
     EXPECT_EQ(Placed("Sudoku Type:"), QPoint(300, 275));
@@ -68,7 +69,7 @@ TEST_F(DrawnTexts, StageDialogCaptionsTheStageAndLoadingCountsUp) {
     EXPECT_EQ(Placed("0"), QPoint(430, 295)) << "before the first stage, the total only";
     Settings().ChallengeScore = 1760;
     Settings().LastStageScore = 880;
-    Over([] { StageDlg().Show(); });
+    Over([] { Navigator().Show(StageDialog); });
     EXPECT_EQ(Placed("1760 (+880)"), QPoint(430, 295));
 
     // The loading screen draws on the ticks that run while the game is set up.

@@ -1,11 +1,12 @@
+#include "common/AppState.h"
+#include "common/GameClock.h"
+#include "common/Navigation.h"
+#include "common/Switches.h"
 #include "dialogs/clsPause.h"
 #include "dialogs/clsStage.h"
 #include "engine/GameSettings.h"
-#include "shell/AppState.h"
 #include "shell/Dispatcher.h"
-#include "shell/GameClock.h"
 #include "shell/Screens.h"
-#include "shell/Switches.h"
 #include "support/AppFixture.h"
 
 #include <string>
@@ -48,7 +49,7 @@ TEST_F(HoldDialogs, PauseHoldsClockAndMusicUntilContinue) {
 
 TEST_F(HoldDialogs, ContinueWithMusicOffDrawsATrackButPlaysNothing) {
     Switches().MusicTrack = 0;
-    PauseDlg().Show();
+    Navigator().Show(PauseDialog);
     Tick(3);
     Click(ContinueX, ContinueY);
     EXPECT_TRUE(Switches().MusicTrack == 1 || Switches().MusicTrack == 2);
@@ -56,7 +57,7 @@ TEST_F(HoldDialogs, ContinueWithMusicOffDrawsATrackButPlaysNothing) {
 }
 
 TEST_F(HoldDialogs, AClickBesideContinueKeepsTheGameHeld) {
-    StageDlg().Show();
+    Navigator().Show(StageDialog);
     Tick(3);
     Click(400, 300);
     EXPECT_EQ(App().CurrentScreen, 8);
@@ -77,7 +78,7 @@ TEST_F(HoldDialogs, StageNamesItsLimitAndTypeFromTheTables) {
         App().CurrentScreen = 2;
         Settings().Stage = c.stage;
         Settings().ChallengeLevel = c.level;
-        StageDlg().Show();
+        Navigator().Show(StageDialog);
         EXPECT_EQ(StageDlg().TimeLimit(), c.limit);
         EXPECT_EQ(StageDlg().TypeName(), QString::fromLatin1(c.type));
     }

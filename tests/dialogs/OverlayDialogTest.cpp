@@ -1,12 +1,13 @@
+#include "common/AppState.h"
+#include "common/GameClock.h"
+#include "common/Navigation.h"
 #include "dialogs/clsConfirmDialog.h"
 #include "dialogs/clsGameOver.h"
 #include "dialogs/clsPause.h"
 #include "dialogs/clsStage.h"
 #include "dialogs/clsWinDlg.h"
 #include "screens/WhitePixels.h"
-#include "shell/AppState.h"
 #include "shell/Dispatcher.h"
-#include "shell/GameClock.h"
 #include "shell/Screens.h"
 #include "support/AppFixture.h"
 
@@ -29,16 +30,33 @@ struct DialogCase {
 std::vector<DialogCase> Dialogs() {
     return {{"confirm",
              10,
-             [] { ConfirmDlg().Show("Sure?", "Restart", 1, "OK", "Cancel"); },
+             [] {
+                 Navigator().Ask({"Restart", "Sure?"}, [] {});
+             },
              &ConfirmDlg().Panel(),
              {250, 210, 605, 390},
              340},
-            {"pause", 7, [] { PauseDlg().Show(); }, &PauseDlg().Panel(), {250, 210, 585, 360}, 315},
-            {"stage", 8, [] { StageDlg().Show(); }, &StageDlg().Panel(), {250, 210, 585, 360}, 315},
-            {"win", 5, [] { WinDlg().Show(); }, &WinDlg().Panel(), {250, 225, 575, 375}, 335},
+            {"pause",
+             7,
+             [] { Navigator().Show(PauseDialog); },
+             &PauseDlg().Panel(),
+             {250, 210, 585, 360},
+             315},
+            {"stage",
+             8,
+             [] { Navigator().Show(StageDialog); },
+             &StageDlg().Panel(),
+             {250, 210, 585, 360},
+             315},
+            {"win",
+             5,
+             [] { Navigator().Show(WinDialog); },
+             &WinDlg().Panel(),
+             {250, 225, 575, 375},
+             335},
             {"game over",
              9,
-             [] { GameOverDlg().Show(); },
+             [] { Navigator().Show(GameOverDialog); },
              &GameOverDlg().Panel(),
              {250, 225, 575, 375},
              335}};
@@ -51,11 +69,11 @@ protected:
         App().CurrentScreen = 2;
         Clock().ctimer = true;
     }
-    // Presses and releases over (x, y), and tells what the dialog answered.
-    static int16_t Answer(int x, int y) {
+    // Presses and releases over (x, y).
+    static void Press(int x, int y) {
         ConfirmDlg().MouseMove(static_cast<int16_t>(x), static_cast<int16_t>(y));
         ConfirmDlg().MouseDown(1);
-        return ConfirmDlg().MouseUp();
+        ConfirmDlg().MouseUp();
     }
 };
 
@@ -63,8 +81,9 @@ bool SameRect(const Rect& a, const Rect& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-TEST_F(OverlayDialogs, OpenOnlyOverTheGameScreen) {
+TEST_F(OverlayDialogs, TheOneButtonDialogsOpenOnlyOverTheGameScreen) {
     for (const DialogCase& dialog : Dialogs()) {
+        if (dialog.id == ConfirmDialog) continue;
         SCOPED_TRACE(dialog.name);
         for (int16_t screen : {0, 4, 7, 10}) {
             App().CurrentScreen = screen;
@@ -76,12 +95,27 @@ TEST_F(OverlayDialogs, OpenOnlyOverTheGameScreen) {
     EXPECT_TRUE(sounds.empty());
 }
 
-TEST_F(OverlayDialogs, ARefusedQuestionHasNoTicketAndKeepsTheLastOne) {
-    const int32_t ticket = ConfirmDlg().Show("Sure?", "Restart", 1, "OK", "Cancel");
-    EXPECT_EQ(ConfirmDlg().Show("Other?", "Return"), 0);
-    EXPECT_EQ(ConfirmDlg().myid, ticket);
-    DispatchKeyDown(KeyPause, 0);
-    EXPECT_EQ(App().CurrentScreen, 10);
+// A question may stand over any screen; either answer puts that screen back, and only OK
+// does what was asked.
+TEST_F(OverlayDialogs, AQuestionOverAnyScreenReturnsThereAndOnlyOkActs) {
+    int done = 0;
+    for (int16_t screen : {0, 2}) {
+        App().CurrentScreen = screen;
+        Navigator().Ask({"Restart", "Sure?"}, [&] { ++done; });
+        EXPECT_EQ(App().CurrentScreen, ConfirmDialog);
+        DispatchKeyDown(KeyPause, 0);
+        EXPECT_EQ(App().CurrentScreen, ConfirmDialog) << "the question stays on top";
+        Tick(3);
+        Press(400, 300);
+        EXPECT_EQ(App().CurrentScreen, ConfirmDialog) << "only a release over a button";
+        Press(340, 356);
+        EXPECT_EQ(App().CurrentScreen, screen);
+        EXPECT_EQ(done, screen == 0 ? 0 : 1);
+        Navigator().Ask({"Restart", "Sure?"}, [&] { ++done; });
+        Press(520, 356);
+        EXPECT_EQ(App().CurrentScreen, screen);
+        EXPECT_EQ(done, screen == 0 ? 1 : 2);
+    }
 }
 
 TEST_F(OverlayDialogs, PanelGrowsOverThreeDrawingsThenShowsItsContents) {
@@ -110,41 +144,9 @@ TEST_F(OverlayDialogs, PanelGrowsOverThreeDrawingsThenShowsItsContents) {
     }
 }
 
-TEST_F(OverlayDialogs, EveryQuestionGetsItsOwnNonZeroTicket) {
-    std::vector<int32_t> tickets;
-    for (int i = 0; i < 3; ++i) {
-        App().CurrentScreen = 2;
-        tickets.push_back(ConfirmDlg().Show("Sure?", "Restart", 1, "OK", "Cancel"));
-        EXPECT_EQ(ConfirmDlg().myid, tickets.back());
-    }
-    EXPECT_NE(tickets[0], 0);
-    EXPECT_NE(tickets[0], tickets[1]);
-    EXPECT_NE(tickets[1], tickets[2]);
-}
-
-TEST_F(OverlayDialogs, OnlyAReleaseOverAButtonAnswers) {
-    ConfirmDlg().Show("Sure?", "Restart", 1, "OK", "Cancel");
-    Tick(3);
-    EXPECT_EQ(Answer(400, 300), 0);
-    EXPECT_EQ(App().CurrentScreen, 10);
-    EXPECT_EQ(Answer(340, 356), 2);
-    EXPECT_EQ(App().CurrentScreen, 2);
-
-    ConfirmDlg().Show("Sure?", "Restart", 1, "OK", "Cancel");
-    EXPECT_EQ(Answer(520, 356), 1);
-    EXPECT_EQ(App().CurrentScreen, 2);
-}
-
-TEST_F(OverlayDialogs, WithOneButtonTheSecondPlaceDoesNotAnswer) {
-    ConfirmDlg().Show("Note", "Title", 0, "OK");
-    Tick(3);
-    EXPECT_EQ(Answer(340, 356), 0);
-    EXPECT_EQ(App().CurrentScreen, 10);
-}
-
 TEST_F(OverlayDialogs, CreditsShowOnlyWhileCtrlAIsHeld) {
     const QRect creditsText(360, 225, 180, 37);
-    WinDlg().Show();
+    Navigator().Show(WinDialog);
     Tick(4);
     EXPECT_EQ(WhitePixels(creditsText), 0);
 
@@ -157,7 +159,7 @@ TEST_F(OverlayDialogs, CreditsShowOnlyWhileCtrlAIsHeld) {
     EXPECT_GT(WhitePixels(creditsText), 0);
 
     DispatchKeyUp();
-    EXPECT_FALSE(WinDlg().CAI);
+    EXPECT_FALSE(WinDlg().showCredits);
     Tick(3);
     EXPECT_EQ(WhitePixels(creditsText), 0);
 }

@@ -1,7 +1,7 @@
 #include "draw/Drawing.h"
+#include "common/AppState.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
-#include "shell/AppState.h"
 #include "support/AppFixture.h"
 
 #include <QColor>

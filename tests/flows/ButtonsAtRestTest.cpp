@@ -1,3 +1,4 @@
+#include "common/Navigation.h"
 #include "draw/Drawing.h"
 #include "game/GameFixture.h"
 #include "screens/clsHelpsrc.h"
@@ -28,7 +29,7 @@ TEST_F(ButtonsAtRest, EveryScreenShowsItsButtonsAtRestEachTimeItIsShown) {
             }
         };
     };
-    const Step title = [] { ReturnToMenu(); }, game = [] { StartRegular({10, 40}); };
+    const Step title = [] { Navigator().ReturnToMenu(); }, game = [] { StartRegular({10, 40}); };
     // Won by keys after an option's click: the cursor stays on the last cell and the
     // option under the pointer.
     const Step win = [] {

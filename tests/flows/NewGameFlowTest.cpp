@@ -1,13 +1,13 @@
+#include "common/AppState.h"
+#include "common/GameClock.h"
+#include "common/Switches.h"
 #include "dialogs/clsStage.h"
 #include "dialogs/clsWaiting.h"
 #include "engine/EngineState.h"
 #include "engine/GameSettings.h"
 #include "engine/Hooks.h"
 #include "screens/screenMenu.h"
-#include "shell/AppState.h"
-#include "shell/GameClock.h"
 #include "shell/Screens.h"
-#include "shell/Switches.h"
 #include "support/AppFixture.h"
 
 #include <algorithm>

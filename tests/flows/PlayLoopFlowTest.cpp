@@ -1,3 +1,6 @@
+#include "common/Navigation.h"
+#include "common/Sound.h"
+#include "common/Switches.h"
 #include "dialogs/clsWaiting.h"
 #include "dialogs/clsWinDlg.h"
 #include "game/GameFixture.h"
@@ -6,8 +9,6 @@
 #include "persist/SavedGameFile.h"
 #include "persist/SavedGames.h"
 #include "screens/screenMenu.h"
-#include "shell/Sound.h"
-#include "shell/Switches.h"
 #include "support/SampleGames.h"
 
 #include <QFile>
@@ -113,7 +114,7 @@ TEST_F(PlayLoop, ARecordBelowZeroGivesWayAndAChallengeTieKeepsItsHolder) {
 TEST_F(PlayLoop, SolvedChallengeStageScoresAndDealsTheNextStage) {
     StartChallenge(0, 0, {40});
     SetClock(0, 2, 0);
-    UpdateClockDisplay(0, 2, 0); // the clock second that reads 120
+    GameIntf().ClockSecond(0, 2, 0); // the clock second that reads 120
     FillLastCell();
 
     EXPECT_EQ(Settings().Stage, 1);
@@ -128,7 +129,7 @@ TEST_F(PlayLoop, SolvedChallengeStageScoresAndDealsTheNextStage) {
 TEST_F(PlayLoop, TenthStageEndsTheChallengeWithItsRecordAndTheWinDialog) {
     StartChallenge(9, 2, {40});
     Settings().ChallengeScore = 8888;
-    UpdateClockDisplay(0, 1, 40);
+    GameIntf().ClockSecond(0, 1, 40);
     platform.names = {"Cy"};
     pumps.clear();
     FillLastCell();
@@ -307,7 +308,7 @@ TEST_F(PlayLoop, SavedChallengeComesBackOnItsStageWithItsScore) {
     platform.fileNames = {path};
     ClickAt(SaveButton);
 
-    ReturnToMenu();
+    Navigator().ReturnToMenu();
     Settings() = GameSettings{};
     FillStageTables();
     platform.fileNames = {path};
@@ -331,7 +332,7 @@ TEST_F(PlayLoop, LoadedGameThatWasAlreadySolvedFinishesAtOnce) {
     const std::string path = SavePath("done.sv");
     platform.fileNames = {path};
     ClickAt(SaveButton);
-    ReturnToMenu();
+    Navigator().ReturnToMenu();
     platform.fileNames = {path};
     platform.asked.clear();
     Tick();

@@ -1,11 +1,12 @@
+#include "common/GameClock.h"
+#include "common/Navigation.h"
+#include "common/Switches.h"
 #include "dialogs/clsConfirmDialog.h"
 #include "dialogs/clsPause.h"
 #include "dialogs/clsWinDlg.h"
 #include "engine/GameSettings.h"
 #include "game/GameFixture.h"
 #include "shell/Dispatcher.h"
-#include "shell/GameClock.h"
-#include "shell/Switches.h"
 #include "support/BothWays.h"
 
 #include <functional>
@@ -87,7 +88,7 @@ TEST_F(BoardFrames, PadChallengeClockAndCreditsLookTheSameBothWays) {
         Enter(10, Solved(1, 1) - 1);
         Enter(20, Solved(2, 2) - 1);
         Frame(6);
-        WinDlg().Show();
+        Navigator().Show(WinDialog);
         Frame(5);
         DispatchKeyDown(KeyA, CtrlKey);
         Frame(2);

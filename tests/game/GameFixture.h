@@ -1,13 +1,13 @@
 #pragma once
 
+#include "common/AppState.h"
+#include "common/GameClock.h"
 #include "draw/Drawing.h"
 #include "engine/EngineState.h"
 #include "engine/GameSettings.h"
 #include "engine/Layout.h"
 #include "game/clsGameIntf.h"
-#include "shell/AppState.h"
 #include "shell/Dispatcher.h"
-#include "shell/GameClock.h"
 #include "shell/Screens.h"
 #include "support/AppFixture.h"
 #include "support/SampleGames.h"

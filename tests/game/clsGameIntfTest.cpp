@@ -1,6 +1,6 @@
+#include "common/Switches.h"
 #include "engine/Generator.h"
 #include "game/GameFixture.h"
-#include "shell/Switches.h"
 
 #include <algorithm>
 
@@ -371,7 +371,7 @@ TEST_F(GameScreenTest, ChallengeShowsTheTimeLeftAndEndsWhenItRunsOut) {
     Settings().TrainingMode = false;
     Settings().ChallengeLevel = 2;
     StartRegular({10});
-    UpdateClockDisplay(0, 1, 40); // 250 of 350 seconds left: 107 of 150 pixels
+    GameIntf().ClockSecond(0, 1, 40); // 250 of 350 seconds left: 107 of 150 pixels
     Tick();
     const QRgb filled = Pixel(30 + 106, 30);
     EXPECT_EQ(Pixel(30, 30), filled);

@@ -1,8 +1,8 @@
+#include "common/AppState.h"
 #include "engine/GameSettings.h"
 #include "persist/BestRecords.h"
 #include "persist/FileIO.h"
 #include "persist/RecordFile.h"
-#include "shell/AppState.h"
 #include "support/AppFixture.h"
 
 #include <QDir>

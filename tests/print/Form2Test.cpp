@@ -1,7 +1,7 @@
 #include "print/Form2.h"
 
+#include "common/ScreenId.h"
 #include "game/GameFixture.h"
-#include "shell/ScreenId.h"
 
 #include <QApplication>
 #include <QFile>
@@ -154,7 +154,7 @@ TEST_F(PrintForm, AChallengeLosesNoTimeBehindTheSaveDialogItsMessageOrThePrintFo
     Settings().TrainingMode = false;
     Clock().ct_m = 7;
     Clock().ct_s = 28;
-    UpdateClockDisplay(0, 7, 28); // two seconds before the first stage's 450
+    GameIntf().ClockSecond(0, 7, 28); // two seconds before the first stage's 450
     // Keeps looking for the form until it is up, so that the modal loop always ends.
     QTimer closer;
     closer.setInterval(10);

@@ -1,9 +1,9 @@
 #include "screens/clsLvlSrc.h"
+#include "common/AppState.h"
+#include "common/GameClock.h"
 #include "engine/GameSettings.h"
 #include "screens/WhitePixels.h"
 #include "screens/screenMenu.h"
-#include "shell/AppState.h"
-#include "shell/GameClock.h"
 #include "shell/Screens.h"
 #include "support/AppFixture.h"
 

@@ -1,8 +1,8 @@
 #include "screens/screenMenu.h"
+#include "common/AppState.h"
+#include "common/GameClock.h"
 #include "draw/Drawing.h"
 #include "screens/WhitePixels.h"
-#include "shell/AppState.h"
-#include "shell/GameClock.h"
 #include "shell/Screens.h"
 #include "support/AppFixture.h"
 

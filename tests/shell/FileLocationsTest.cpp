@@ -1,9 +1,9 @@
 #include "shell/FileLocations.h"
+#include "common/AppState.h"
 #include "persist/BestRecords.h"
 #include "persist/FileIO.h"
 #include "persist/RecordFile.h"
 #include "persist/SavedGames.h"
-#include "shell/AppState.h"
 #include "support/AppFixture.h"
 
 #include <QDir>

@@ -1,8 +1,9 @@
-#include "shell/AppState.h"
+#include "common/AppState.h"
+#include "common/GameClock.h"
 #include "shell/Dispatcher.h"
-#include "shell/GameClock.h"
 #include "shell/Picture1.h"
 #include "support/AppFixture.h"
+#include "widgets/clsNumber.h"
 
 #include <QPainter>
 
@@ -46,7 +47,7 @@ TEST_F(ShellTest, ClockCountsFortyTicksPerSecondUpTo99Hours) {
     clock.ct_m = 59;
     clock.ct_s = 58;
     Tick(3 * 40);
-    EXPECT_EQ(ClockText(clock.ct_h, clock.ct_m, clock.ct_s), "99:59:59");
+    EXPECT_EQ(clsNumber::ClockText(clock.ct_h, clock.ct_m, clock.ct_s), "99:59:59");
 }
 
 TEST_F(ShellTest, UnknownScreenDropsEventsButTheClockStillCounts) {

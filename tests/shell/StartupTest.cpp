@@ -1,10 +1,10 @@
 // The program started the way main starts it, with a scripted platform and a recording
 // sound backend in place of the system's, in a folder of the test's own.
+#include "common/AppState.h"
 #include "draw/Drawing.h"
 #include "engine/GameSettings.h"
 #include "persist/BestRecords.h"
 #include "persist/RecordFile.h"
-#include "shell/AppState.h"
 #include "shell/Form1.h"
 #include "shell/Main.h"
 #include "shell/Picture1.h"

@@ -1,5 +1,6 @@
 // Real Qt key and mouse events sent to the main window's drawing area, the way the
 // window system delivers them.
+#include "common/Navigation.h"
 #include "dialogs/clsWinDlg.h"
 #include "game/GameFixture.h"
 #include "shell/Form1.h"
@@ -104,16 +105,16 @@ TEST_F(WindowEvents, PauseKeyAndCtrlSReachTheGameButCtrlShiftSDoesNot) {
 
 TEST_F(WindowEvents, HeldCtrlAKeepsTheCreditsUntilTheRealRelease) {
     StartRegular({10});
-    WinDlg().Show();
+    Navigator().Show(WinDialog);
     SendCtrlA(QEvent::KeyPress, false);
-    EXPECT_TRUE(WinDlg().CAI);
+    EXPECT_TRUE(WinDlg().showCredits);
     for (int i = 0; i < 3; ++i) {
         SendCtrlA(QEvent::KeyRelease, true);
-        EXPECT_TRUE(WinDlg().CAI) << "repeat " << i;
+        EXPECT_TRUE(WinDlg().showCredits) << "repeat " << i;
         SendCtrlA(QEvent::KeyPress, true);
     }
     SendCtrlA(QEvent::KeyRelease, false);
-    EXPECT_FALSE(WinDlg().CAI);
+    EXPECT_FALSE(WinDlg().showCredits);
 }
 
 } // namespace

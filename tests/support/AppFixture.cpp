@@ -1,5 +1,9 @@
 #include "support/AppFixture.h"
 
+#include "common/AppState.h"
+#include "common/GameClock.h"
+#include "common/Navigation.h"
+#include "common/Switches.h"
 #include "draw/Drawing.h"
 #include "draw/Text.h"
 #include "engine/EngineState.h"
@@ -7,14 +11,11 @@
 #include "engine/Hooks.h"
 #include "engine/Random.h"
 #include "persist/BestRecords.h"
-#include "shell/AppState.h"
 #include "shell/Dispatcher.h"
 #include "shell/Form1.h"
-#include "shell/GameClock.h"
 #include "shell/Main.h"
 #include "shell/MissingFiles.h"
 #include "shell/Screens.h"
-#include "shell/Switches.h"
 #include "support/RecordingSoundBackend.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,7 @@ void AppFixture::SetUp() {
     StartDrawing(800, 608);
     SetSoundBackend(std::make_unique<RecordingSoundBackend>(sounds));
     SetPlatform(std::make_unique<ScriptedPlatform>(platform));
+    SetNavigator(MakeNavigator());
     SetEventPump([this] { pumps.push_back(App().CurrentScreen); });
     SetErrorReporter(nullptr);
     SetProcessEnder([this] { processEnded = true; });
@@ -63,6 +65,7 @@ void AppFixture::TearDown() {
     SetEventPump(nullptr);
     SetSoundBackend(nullptr);
     SetPlatform(nullptr);
+    SetNavigator(nullptr);
     StopDrawing();
     ResetTextState();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/SoundBackend.h"
+#include "common/SoundBackend.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/Platform.h"
 #include "shell/Dispatcher.h"
-#include "shell/Platform.h"
 
 #include <deque>
 #include <functional>

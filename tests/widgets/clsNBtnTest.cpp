@@ -1,7 +1,7 @@
 #include "widgets/clsNBtn.h"
+#include "common/AppState.h"
 #include "draw/Drawing.h"
 #include "draw/Text.h"
-#include "shell/AppState.h"
 #include "support/AppFixture.h"
 
 #include <QDir>

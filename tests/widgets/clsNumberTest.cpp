@@ -18,10 +18,10 @@ TEST_F(NumberTest, ReadsZeroUntilGivenATime) {
     fresh.SetLocation(10, 10);
     clsNumber set;
     set.SetLocation(10, 10);
-    set.Settimer("00:00:00");
+    set.SetText("00:00:00");
     const QImage zero = Shows(set);
     EXPECT_EQ(Shows(fresh), zero);
-    set.Settimer("01:02:03");
+    set.SetText("01:02:03");
     EXPECT_NE(Shows(set), zero);
 }
 

@@ -1,6 +1,6 @@
 #include "widgets/clschkbox.h"
+#include "common/AppState.h"
 #include "draw/Drawing.h"
-#include "shell/AppState.h"
 #include "support/AppFixture.h"
 
 #include <QDir>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ScreenId.h"
+
 #include <cstdint>
 
 // What the dispatcher needs of every screen and overlay dialog. Pointer presses and
@@ -11,6 +13,11 @@ public:
     virtual void MouseMove(int16_t /*x*/, int16_t /*y*/) {}
     // Only the game screen looks at which button (1 left, 2 right, 4 middle).
     virtual void MouseDown(int16_t /*button*/) {}
-    // The confirm dialog answers with the button released (1 or 2); others with 0.
-    virtual int16_t MouseUp() { return 0; }
+    virtual void MouseUp() {}
+
+    // Whether it may open over the screen that is current; the one-button dialogs open only
+    // over the board.
+    virtual bool CanOpenOver(ScreenId /*below*/) const { return true; }
+    // Called once it is current, to set up what it shows: buttons at rest, what it tells.
+    virtual void Shown(ScreenId /*below*/) {}
 };

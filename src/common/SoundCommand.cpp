@@ -1,4 +1,4 @@
-#include "shell/SoundCommand.h"
+#include "common/SoundCommand.h"
 
 #include <sstream>
 

@@ -1,8 +1,8 @@
-#include "shell/Sound.h"
+#include "common/Sound.h"
 
+#include "common/SoundBackend.h"
+#include "common/Switches.h"
 #include "engine/Random.h"
-#include "shell/SoundBackend.h"
-#include "shell/Switches.h"
 
 #include <utility>
 

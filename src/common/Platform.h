@@ -26,7 +26,7 @@ public:
 };
 
 Platform& ThePlatform();
-// Installs the platform behind a hold of the game clock (HeldPlatform).
+// Installs the platform behind a hold of the game clock.
 void SetPlatform(std::unique_ptr<Platform> platform);
 
 // The title of every message box that has none of its own.

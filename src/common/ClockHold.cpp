@@ -1,6 +1,6 @@
-#include "shell/ClockHold.h"
+#include "common/ClockHold.h"
 
-#include "shell/GameClock.h"
+#include "common/GameClock.h"
 
 ClockHold::ClockHold() : wasRunning(Clock().ctimer) { Clock().ctimer = false; }
 

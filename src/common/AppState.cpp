@@ -1,7 +1,7 @@
-#include "shell/AppState.h"
+#include "common/AppState.h"
 
-#include "shell/GameClock.h"
-#include "shell/Switches.h"
+#include "common/GameClock.h"
+#include "common/Switches.h"
 
 AppState& App() {
     static AppState state;
