@@ -48,21 +48,21 @@ Form2::Form2(const QPageLayout& paper, const Puzzle& puzzle, QWidget* parent)
     : QDialog(parent), paper(paper), puzzle(puzzle) {
     setWindowTitle(QStringLiteral("Print"));
     setFixedSize(461, 605);
-    Command3 = MakeButton(this, QStringLiteral("Print"), 192);
-    Command1 = MakeButton(this, QStringLiteral("Close"), 328);
-    Command3->setObjectName(QStringLiteral("Command3"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Picture1 = new QLabel(this);
-    Picture1->setGeometry(12, 36, 437, 559);
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
+    printButton = MakeButton(this, QStringLiteral("Print"), 192);
+    closeButton = MakeButton(this, QStringLiteral("Close"), 328);
+    printButton->setObjectName(QStringLiteral("printButton"));
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    previewBox = new QLabel(this);
+    previewBox->setGeometry(12, 36, 437, 559);
+    connect(printButton, &QPushButton::clicked, this, [this] { PrintClicked(); });
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    r = SetupPreview(*Picture1);
+    r = SetupPreview(*previewBox);
     QPainter painter(&preview);
     const QSizeF page = paper.fullRect(QPageLayout::Inch).size();
     DrawPage({painter, page, ScreenDpi * r}, r, puzzle);
     painter.end();
-    Picture1->setPixmap(QPixmap::fromImage(preview));
+    previewBox->setPixmap(QPixmap::fromImage(preview));
 }
 
 // The box keeps its size in one direction and takes the paper's shape in the other; r is
@@ -82,7 +82,7 @@ double Form2::SetupPreview(QLabel& box) {
     return ratio;
 }
 
-void Form2::Command3_Click() {
+void Form2::PrintClicked() {
     if (ThePlatform().HasDefaultPrinter()) {
         PrintOnPrinter();
     } else if (Ask("No printer is installed. Save the page as a PDF file instead?")) {

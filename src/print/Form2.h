@@ -20,15 +20,15 @@ public:
 
 private:
     double SetupPreview(QLabel& box);
-    void Command3_Click();
+    void PrintClicked();
     void PrintOnPrinter();
     void SaveAsPdf();
 
     QPageLayout paper;
     Puzzle puzzle;
-    QPushButton* Command3;
-    QPushButton* Command1;
-    QLabel* Picture1;
+    QPushButton* printButton;
+    QPushButton* closeButton;
+    QLabel* previewBox;
     QImage preview;
     double r = 1.0;
 };

@@ -30,7 +30,7 @@ protected:
     }
 
     static void PressPrint(Form2& form) {
-        form.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+        form.findChild<QPushButton*>(QStringLiteral("printButton"))->click();
     }
 
     // What a PDF reader sees in the file.
@@ -163,7 +163,7 @@ TEST_F(PrintForm, AChallengeLosesNoTimeBehindTheSaveDialogItsMessageOrThePrintFo
         if (!form) return;
         closer.stop();
         Tick(ScriptedPlatform::TicksOpen);
-        form->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        form->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     });
     closer.start();
     platform.fileNames = {PdfPath("run.sv").toStdString()};
