@@ -1,5 +1,6 @@
 #include "shell/Main.h"
 #include "shell/CommandLine.h"
+#include "shell/Resume.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -39,8 +40,11 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     Main(QCoreApplication::applicationDirPath().toStdString());
+    // A file named on the command line wins; a game left open waits for the next start.
     if (!line.savedGame.empty()) {
         QTimer::singleShot(0, [path = line.savedGame] { OpenSavedGame(path); });
+    } else {
+        QTimer::singleShot(0, [] { OfferResume(); });
     }
     return QApplication::exec();
 }

@@ -27,8 +27,10 @@ public:
     virtual Screen& ScreenOf(ScreenId id) = 0;
     // The common way back to the title: the game's clock stops and the title starts afresh.
     virtual void ReturnToMenu() = 0;
-    // Asks over the current screen, whichever it is; onOk runs once the player answers OK.
-    virtual void Ask(const Question& question, std::function<void()> onOk) = 0;
+    // Asks over the current screen, whichever it is; onOk runs once the player answers OK,
+    // onCancel once they answer Cancel.
+    virtual void Ask(const Question& question, std::function<void()> onOk,
+                     std::function<void()> onCancel = {}) = 0;
     // The loading screen deals a puzzle for the chosen settings, or the next challenge stage.
     virtual void DealNewGame() = 0;
     // A saved game onto its board, with the checks and messages of LOAD GAME; the player is

@@ -8,10 +8,12 @@
 
 #include <utility>
 
-void clsConfirmDialog::Ask(const QString& msg, const QString& t, std::function<void()> onOk) {
+void clsConfirmDialog::Ask(const QString& msg, const QString& t, std::function<void()> onOk,
+                           std::function<void()> onCancel) {
     message = msg;
     title = t;
     whenOk = std::move(onOk);
+    whenCancel = std::move(onCancel);
 }
 
 void clsConfirmDialog::Shown(ScreenId below) {
@@ -47,12 +49,12 @@ void clsConfirmDialog::MouseDown(int16_t /*button*/) {
     cancel.MouseDown();
 }
 
-// What OK does may ask again or leave the screen below, so it runs last.
+// What an answer does may ask again or leave the screen below, so it runs last.
 void clsConfirmDialog::MouseUp() {
     const bool accepted = ok.MouseUp();
     if (!accepted && !cancel.MouseUp()) return;
     Navigator().Show(panel.Beneath());
-    std::function<void()> then = std::move(whenOk);
-    whenOk = nullptr;
-    if (accepted && then) then();
+    const std::function<void()> then = accepted ? std::move(whenOk) : std::move(whenCancel);
+    whenOk = whenCancel = nullptr;
+    if (then) then();
 }

@@ -12,8 +12,9 @@
 // answer puts the screen below back; OK then does what the asker wanted done.
 class clsConfirmDialog : public Screen {
 public:
-    // The question the next showing asks.
-    void Ask(const QString& msg, const QString& t, std::function<void()> onOk);
+    // The question the next showing asks, and what each answer does.
+    void Ask(const QString& msg, const QString& t, std::function<void()> onOk,
+             std::function<void()> onCancel);
     void Shown(ScreenId below) override;
     void Draw() override;
     void MouseMove(int16_t X, int16_t Y) override;
@@ -29,4 +30,5 @@ private:
     QString message;
     QString title;
     std::function<void()> whenOk;
+    std::function<void()> whenCancel;
 };

@@ -64,6 +64,7 @@ void clsGameIntf::init(GameModel dealt) {
     flow.Begin();
     Switches().PadAssist = 0;
     Switches().SolutionShown = false;
+    Switches().GamePaused = false;
     const std::string& folder = App().ProgramFolder;
     board.init(folder, game, Settings().PuzzleType != 0);
     pad.init(folder);

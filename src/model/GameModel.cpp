@@ -21,7 +21,8 @@ Position StartOf(const Puzzle& puzzle) { return {puzzle.givens, {}}; }
 
 GameModel::GameModel() : positions{Position{}} {}
 
-GameModel::GameModel(const Puzzle& dealt, const Position& start) : puzzle(dealt), positions{start} {
+GameModel::GameModel(const Puzzle& dealt, const Position& start, int hints)
+    : puzzle(dealt), positions{start}, hintsLeft(hints) {
     if (FitsGivens(puzzle.solution, puzzle.givens)) return;
     puzzle.solution = SolveGrid(puzzle.givens, puzzle.layout).value_or(Grid{});
 }

@@ -18,8 +18,9 @@ public:
 
     GameModel();
     // A game that begins at start, which holds the puzzle's givens (a loaded game may
-    // hold entries and marks too). A puzzle without a solution is solved here.
-    GameModel(const Puzzle& puzzle, const Position& start);
+    // hold entries and marks too, and have spent hints). A puzzle without a solution is
+    // solved here.
+    GameModel(const Puzzle& puzzle, const Position& start, int hintsLeft = HintsPerGame);
 
     const Puzzle& ThePuzzle() const { return puzzle; }
     const Position& Now() const { return positions[at]; }

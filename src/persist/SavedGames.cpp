@@ -12,11 +12,15 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
+#include <QLockFile>
 #include <cstdio>
 
 namespace {
 
 constexpr const char* Filter = "*.sv";
+// How long a resume file waits for another copy of the game to finish writing its own.
+constexpr int LockWaitMs = 2000;
 
 SavedGame CurrentGame(const GameModel& model) {
     const GameSettings& s = Settings();
@@ -146,6 +150,21 @@ GameModel ApplySavedGame(const SavedGame& game) {
     c.ct_h = game.ct_h;
     c.ct_m = game.ct_m;
     c.ct_s = game.ct_s;
-    // The file holds no solution: the model solves the givens.
-    return GameModel({game.given, LayoutOf(s.PuzzleType), Grid{}}, {game.current, game.marks});
+    // The file holds no solution: the model solves the givens. Only a resume file keeps
+    // the hints that were left.
+    return GameModel({game.given, LayoutOf(s.PuzzleType), Grid{}}, {game.current, game.marks},
+                     game.hintsLeft >= 0 ? game.hintsLeft : GameModel::HintsPerGame);
 }
+
+std::string ResumePath() { return App().RecordsFolder + "/resume.sv"; }
+
+// Two copies of the game may close at once: the one that closes last wins, whole.
+std::string WriteResume(const GameModel& model) {
+    QLockFile lock(QString::fromStdString(ResumePath() + ".lock"));
+    if (!lock.tryLock(LockWaitMs)) return "another copy of the game is writing it";
+    SavedGame game = CurrentGame(model);
+    game.hintsLeft = model.HintsLeft();
+    return WriteFileAtomically(ResumePath(), EncodeSavedGame(game));
+}
+
+void RemoveResume() { QFile::remove(QString::fromStdString(ResumePath())); }

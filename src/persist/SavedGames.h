@@ -21,6 +21,12 @@ std::optional<SavedGame> LoadGameFrom(const std::string& path);
 // game model of its grids.
 GameModel ApplySavedGame(const SavedGame& game);
 
+// The game in play when the window closed, kept beside the records for the next start: what
+// SAVE GAME would write, marks included, and the hints left. Empty text when written.
+std::string ResumePath();
+std::string WriteResume(const GameModel& game);
+void RemoveResume();
+
 // The chosen path, or empty text when nothing is to be saved (cancelled, or the player
 // would not replace an existing file).
 std::string AskSaveFileName();

@@ -17,6 +17,8 @@ public:
     void init();
     void Shown(ScreenId below) override;
     void Unshow();
+    // The screen that closing help goes back to.
+    ScreenId ReturnScreen() const { return returnScreen; }
     void Draw() override;
     void MouseMove(int16_t X, int16_t Y) override;
     void MouseDown(int16_t button) override;

@@ -17,6 +17,7 @@
 #include "shell/MissingFiles.h"
 #include "shell/Picture1.h"
 #include "shell/QtPlatform.h"
+#include "shell/Resume.h"
 #include "shell/ScreenNavigator.h"
 #include "shell/Screens.h"
 #include "shell/SdlSoundBackend.h"
@@ -154,6 +155,7 @@ void OpenSavedGame(const std::string& path) {
 }
 
 void Form_Unload() {
+    KeepGameForNextStart();
     StopSound(MusicAlias());
     for (const char* alias : SoundAliases)
         CloseSound(alias);

@@ -29,9 +29,10 @@ void ScreenNavigator::ReturnToMenu() {
     Menu().Draw();
 }
 
-void ScreenNavigator::Ask(const Question& question, std::function<void()> onOk) {
+void ScreenNavigator::Ask(const Question& question, std::function<void()> onOk,
+                          std::function<void()> onCancel) {
     ConfirmDlg().Ask(QString::fromStdString(question.message),
-                     QString::fromStdString(question.title), std::move(onOk));
+                     QString::fromStdString(question.title), std::move(onOk), std::move(onCancel));
     Show(ConfirmDialog);
 }
 

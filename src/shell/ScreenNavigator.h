@@ -18,7 +18,8 @@ public:
     void Show(ScreenId id) override;
     Screen& ScreenOf(ScreenId id) override;
     void ReturnToMenu() override;
-    void Ask(const Question& question, std::function<void()> onOk) override;
+    void Ask(const Question& question, std::function<void()> onOk,
+             std::function<void()> onCancel) override;
     void DealNewGame() override;
     bool OpenSavedGame(const std::string& path) override;
     void Print(const Puzzle& puzzle) override;

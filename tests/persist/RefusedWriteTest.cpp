@@ -47,7 +47,7 @@ TEST_F(RefusedWrite, AFullDiskChangesNoFileAndSaysSo) {
          [&] {
              platform.fileNames = {page};
              platform.answers = {Answer::Yes, Answer::Yes};
-             form.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+             form.findChild<QPushButton*>(QStringLiteral("printButton"))->click();
          },
          "The page could not be saved to " + page + ": "},
         // The first start's copy of records left by an older copy of the game.
