@@ -14,11 +14,13 @@ inline constexpr int CursorFrameWidth = 3;
 // the same digit among marks drawn in full amber.
 inline constexpr Color SameDigitTint = 0x58FFB840;
 inline constexpr Color SameDigitMark = 0xFFFFC850;
-// A shown step: the cell it fills and the houses that make it so in blue, the cells whose
-// candidates it clears in violet.
+// A shown step, over any region's shade: the cell it fills in blue, the houses that make it
+// so framed in cyan, the cells whose candidates it clears (or an entry to blame) in magenta.
 inline constexpr Color StepCell = 0x963C9CFF;
-inline constexpr Color StepHouse = 0x50508CFF;
-inline constexpr Color StepCleared = 0x70B45AF0;
-inline constexpr Color StepOutline = 0xFF78B4FF;
+inline constexpr Color StepCellFrame = 0xFFB4DCFF;
+inline constexpr Color StepHouse = 0x3050B4FF;
+inline constexpr Color StepHouseFrame = 0xFF50D2FF;
+inline constexpr Color StepCleared = 0x60E650C8;
+inline constexpr Color StepClearedFrame = 0xFFFF6EDC;
 
 } // namespace BoardPalette

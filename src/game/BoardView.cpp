@@ -90,40 +90,39 @@ QRegion BoardView::Moved() {
 
 void BoardView::ShowAdvice(const Advice& advice, const LayoutRows& layout) {
     HideAdvice();
-    const auto markHouse = [&](const House& house, Color fill) {
+    const auto markHouse = [&](const House& house, StepMark mark) {
         for (int cell = 0; cell < 81; ++cell) {
             const bool inside = house.kind == HouseKind::Row ? cell / 9 == house.index
                                 : house.kind == HouseKind::Column
                                     ? cell % 9 == house.index
                                     : RegionOf(layout, cell) == house.index;
-            if (inside) stepMarks[cell].fill = fill;
+            if (inside) stepMarks[cell] = mark;
         }
     };
     if (advice.kind == Advice::Kind::WrongEntry) {
-        stepMarks[advice.cell] = {BoardPalette::StepCleared, true};
+        stepMarks[advice.cell] = {BoardPalette::StepCleared, BoardPalette::StepClearedFrame};
         return;
     }
     if (advice.kind != Advice::Kind::Step) return;
     const LogicStep& step = advice.step;
     for (const Elimination& elimination : step.eliminations) {
         for (const House& house : elimination.houses)
-            markHouse(house, BoardPalette::StepHouse);
+            markHouse(house, {BoardPalette::StepHouse, BoardPalette::StepHouseFrame});
     }
     for (const House& house : step.houses)
-        markHouse(house, BoardPalette::StepHouse);
+        markHouse(house, {BoardPalette::StepHouse, BoardPalette::StepHouseFrame});
     for (const Elimination& elimination : step.eliminations) {
         for (const CellDigit& cleared : elimination.cleared)
-            stepMarks[cleared.cell].fill = BoardPalette::StepCleared;
+            stepMarks[cleared.cell] = {BoardPalette::StepCleared, BoardPalette::StepClearedFrame};
     }
-    stepMarks[step.cell] = {BoardPalette::StepCell, true};
+    stepMarks[step.cell] = {BoardPalette::StepCell, BoardPalette::StepCellFrame};
 }
 
 void BoardView::HideAdvice() { stepMarks = {}; }
 
 void BoardView::Draw(bool paused) {
     for (int cell = 0; cell < 81; ++cell) {
-        if (stepMarks[cell].fill != 0)
-            cells[cell].Mark(stepMarks[cell].fill, stepMarks[cell].outline);
+        cells[cell].Mark(stepMarks[cell].fill, stepMarks[cell].frame);
     }
     DrawBackground(TheGameImages().Background);
     DrawScanLine();
@@ -175,9 +174,8 @@ void BoardView::FlashTick(int cell) {
 }
 
 void BoardView::AddLook(std::vector<uint32_t>& look) const {
-    for (const clsMyBtn& cell : cells) {
-        const uint64_t cellLook = cell.Look();
-        look.insert(look.end(),
-                    {static_cast<uint32_t>(cellLook), static_cast<uint32_t>(cellLook >> 32)});
-    }
+    for (const clsMyBtn& cell : cells)
+        look.push_back(cell.Look());
+    for (const StepMark& mark : stepMarks)
+        look.insert(look.end(), {mark.fill, mark.frame});
 }

@@ -65,7 +65,7 @@ private:
 
     struct StepMark {
         Color fill = 0;
-        bool outline = false;
+        Color frame = 0;
     };
 
     std::array<clsMyBtn, 81> cells;

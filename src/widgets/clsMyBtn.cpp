@@ -49,11 +49,11 @@ void clsMyBtn::init(int16_t Wid, int16_t hei, int16_t number, uint8_t region, bo
 
 void clsMyBtn::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_top); }
 
-uint64_t clsMyBtn::Look() const {
-    return static_cast<uint64_t>(digit) | uint64_t{marks} << 4 | uint64_t{Enabled} << 13 |
-           uint64_t{OnMove} << 14 | uint64_t{Highlighted} << 15 |
-           static_cast<uint64_t>(flashStep & 7) << 16 | static_cast<uint64_t>(tintDigit) << 19 |
-           uint64_t{cursorFrame} << 23 | uint64_t{markOutline} << 24 | uint64_t{markFill} << 32;
+uint32_t clsMyBtn::Look() const {
+    return static_cast<uint32_t>(digit) | uint32_t{marks} << 4 | uint32_t{Enabled} << 13 |
+           uint32_t{OnMove} << 14 | uint32_t{Highlighted} << 15 |
+           static_cast<uint32_t>(flashStep & 7) << 16 | static_cast<uint32_t>(tintDigit) << 19 |
+           uint32_t{cursorFrame} << 23;
 }
 
 void clsMyBtn::DrawTospeedBuffer(Graphics& g) const {
@@ -75,9 +75,9 @@ void clsMyBtn::Draw(bool mpause) {
             FillRectWith(box.left, box.top, box.width, box.height,
                          Brush(BoardPalette::SameDigitTint));
         DrawNumber();
-        if (markOutline)
+        if (markFrame != 0)
             DrawRectOutline(box.left + 2, box.top + 2, static_cast<int16_t>(box.width - 4),
-                            static_cast<int16_t>(box.height - 4), BoardPalette::StepOutline, 2);
+                            static_cast<int16_t>(box.height - 4), markFrame, 2);
         if (cursorFrame) {
             const int inset = BoardPalette::CursorFrameWidth / 2 + 1;
             DrawRectOutline(box.left + inset, box.top + inset,
@@ -90,7 +90,7 @@ void clsMyBtn::Draw(bool mpause) {
     tintDigit = 0;
     cursorFrame = false;
     markFill = 0;
-    markOutline = false;
+    markFrame = 0;
 }
 
 // The shadow falls below right on the player's digits and above left on the givens,

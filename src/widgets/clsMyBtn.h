@@ -32,15 +32,16 @@ public:
     void DrawH() { Highlighted = true; }
     void Tint(int tinted) { tintDigit = tinted; }
     void FrameAsCursor() { cursorFrame = true; }
-    // A colour laid over the cell, and maybe a frame round it, for a step shown on the board.
-    void Mark(Color fill, bool outline) {
+    // A colour laid over the cell and one framing it (0 for none), for a step shown on the
+    // board. The board keeps what it marks, so the cell's look leaves them out.
+    void Mark(Color fill, Color frame) {
         markFill = fill;
-        markOutline = outline;
+        markFrame = frame;
     }
     // Strictly inside the cell, given or not.
     bool Contains(int16_t x, int16_t y) const { return box.Under(x, y); }
     // Everything that decides how the cell looks, packed into one value.
-    uint64_t Look() const;
+    uint32_t Look() const;
     bool MouseMove(int16_t X, int16_t Y);
     bool MouseDown() const { return Enabled && OnMove; }
 
@@ -56,7 +57,7 @@ private:
     int tintDigit = 0;
     bool cursorFrame = false;
     Color markFill = 0;
-    bool markOutline = false;
+    Color markFrame = 0;
     WidgetBox box;
     uint8_t shade = 0; // index into the drawing layer's block images
 };
