@@ -1,18 +1,14 @@
 #include "common/Navigation.h"
 #include "draw/Drawing.h"
-#include "game/GameFixture.h"
 #include "screens/clsHelpsrc.h"
+#include "support/GameFixture.h"
 
 #include <functional>
 #include <vector>
 
 namespace {
 
-const QPoint BeginGame{365, 140}, Help{365, 210}, LoadGame{365, 280}, BestRecords{365, 350};
-const QPoint Challenge{205, 214}, OptionsOk{400, 479}, Save{92, 81}, Pause{92, 121};
-const QPoint Restart{92, 201}, MainMenu{92, 281}, HowToPlay{92, 321}, ConfirmOk{520, 356};
-const QPoint Cancel{340, 356}, Continue{520, 331}, DialogOk{520, 351}, HelpClose{110, 549};
-const QPoint RecordsClose{405, 479};
+using namespace place;
 
 using ButtonsAtRest = GameFixture;
 
@@ -24,7 +20,7 @@ TEST_F(ButtonsAtRest, EveryScreenShowsItsButtonsAtRestEachTimeItIsShown) {
     const auto clicks = [](std::vector<QPoint> points) -> Step {
         return [points] {
             for (QPoint at : points) {
-                ClickAt(at);
+                Click(at);
                 Tick();
             }
         };
@@ -34,7 +30,7 @@ TEST_F(ButtonsAtRest, EveryScreenShowsItsButtonsAtRestEachTimeItIsShown) {
     // option under the pointer.
     const Step win = [] {
         StartRegular({40});
-        ClickAt({91, 580});
+        Click({91, 580});
         for (int16_t key : {KeyRight, KeyRight, KeyEnter})
             DispatchKeyDown(key, 0);
         PressNumber(static_cast<int16_t>(Solved(4, 4)));
@@ -56,19 +52,19 @@ TEST_F(ButtonsAtRest, EveryScreenShowsItsButtonsAtRestEachTimeItIsShown) {
         Step leave;
         int back;
     } visits[] = {
-        {title, clicks({Help}), 6, clicks({HelpClose}), 0},
+        {title, clicks({place::Help}), 6, clicks({HelpClose}), 0},
         {title, clicks({LoadGame}), 0, clicks({}), 0},
         {title, clicks({BeginGame}), 1, clicks({OptionsOk, MainMenu, ConfirmOk}), 0},
         {title, clicks({BeginGame, OptionsOk}), 2, clicks({MainMenu, ConfirmOk}), 0},
-        {title, clicks({BestRecords}), 3, clicks({RecordsClose}), 0},
+        {title, clicks({place::BestRecords}), 3, clicks({RecordsClose}), 0},
         {title, win, 5, newGame, 2},
         {title, clicks({BeginGame, Challenge, OptionsOk}), 8,
          clicks({Continue, MainMenu, ConfirmOk}), 0},
         {title, timeOut, 9, clicks({DialogOk}), 0},
         {game, clicks({HowToPlay}), 6, clicks({HelpClose}), 2},
-        {game, clicks({Pause}), 7, clicks({Continue}), 2},
-        {game, clicks({Restart}), 10, clicks({Cancel}), 2},
-        {game, clicks({Save}), 2, clicks({}), 2},
+        {game, clicks({place::Pause}), 7, clicks({Continue}), 2},
+        {game, clicks({Restart}), 10, clicks({ConfirmCancel}), 2},
+        {game, clicks({place::Save}), 2, clicks({}), 2},
     };
     // The frame, once a dialog has finished opening, looks as it does with the pointer off
     // every widget; no clock second passes in between.

@@ -9,16 +9,12 @@
 #include "screens/screenMenu.h"
 #include "shell/Screens.h"
 #include "support/AppFixture.h"
+#include "support/Places.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
-
-constexpr int BeginGameX = 365, BeginGameY = 140;
-constexpr int ChallengeX = 205, ModeY = 214;
-constexpr int OkX = 400, OkY = 479;
-constexpr int ContinueX = 520, ContinueY = 331;
 
 class NewGame : public AppFixture {
 protected:
@@ -50,15 +46,20 @@ protected:
 };
 
 TEST_F(NewGame, TrainingGoesFromTheTitleThroughLoadingToARunningGame) {
-    Click(BeginGameX, BeginGameY);
+    Click(place::BeginGame);
     ASSERT_EQ(App().CurrentScreen, 1);
     Tick();
-    Click(OkX, OkY);
+    Click(place::Hard);
+    Click(place::Nonomino);
+    Click(place::OptionsOk);
 
     EXPECT_EQ(Shown(), (std::vector<int>{10, 20, 50, 60, 90}));
     EXPECT_TRUE(std::all_of(pumps.begin(), pumps.end(), [](int s) { return s == 4; }));
     EXPECT_EQ(App().CurrentScreen, 2);
-    EXPECT_EQ(Givens(), 41);
+    EXPECT_EQ(Givens(), 27);
+    EXPECT_EQ(Settings().ChallengeLevel, 2);
+    EXPECT_TRUE(Settings().TrainingMode);
+    EXPECT_GE(Settings().PuzzleType, 1) << "a Nonomino template drawn at random";
     EXPECT_TRUE(Clock().ctimer);
     Tick(TicksPerSecond + 1);
     EXPECT_EQ(Clock().ct_s, 1);
@@ -67,9 +68,9 @@ TEST_F(NewGame, TrainingGoesFromTheTitleThroughLoadingToARunningGame) {
 TEST_F(NewGame, ChallengeOpensOnItsFirstStageWithTheClockHeld) {
     Settings().Stage = 4; // left over from an earlier challenge, with its score
     Settings().ChallengeScore = 3123;
-    Click(BeginGameX, BeginGameY);
-    Click(ChallengeX, ModeY);
-    Click(OkX, OkY);
+    Click(place::BeginGame);
+    Click(place::Challenge);
+    Click(place::OptionsOk);
 
     const GameSettings& s = Settings();
     EXPECT_EQ(App().CurrentScreen, 8);
@@ -83,7 +84,7 @@ TEST_F(NewGame, ChallengeOpensOnItsFirstStageWithTheClockHeld) {
 
     Tick(TicksPerSecond * 2);
     EXPECT_EQ(Clock().ct_s, 0);
-    Click(ContinueX, ContinueY);
+    Click(place::Continue);
     EXPECT_EQ(App().CurrentScreen, 2);
     EXPECT_TRUE(Clock().ctimer);
 }

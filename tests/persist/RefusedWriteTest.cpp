@@ -1,8 +1,8 @@
-#include "game/GameFixture.h"
 #include "persist/BestRecords.h"
 #include "persist/FileIO.h"
 #include "print/Form2.h"
 #include "support/FileSizeLimit.h"
+#include "support/GameFixture.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -16,14 +16,13 @@ using RefusedWrite = GameFixture;
 // was there stays as it was, nothing is left beside it, and the player reads why.
 TEST_F(RefusedWrite, AFullDiskChangesNoFileAndSaysSo) {
     StartRegular({10, 40});
-    const QPoint saveButton{92, 81};
     const std::string game = App().SaveFolder + "/game.sv";
     const std::string page = App().SaveFolder + "/page.pdf";
     const std::string records = App().RecordsFolder + "/hs.rec";
     const std::string moved = App().RecordsFolder + "/moved";
     QDir().mkpath(QString::fromStdString(moved));
     platform.fileNames = {game};
-    ClickAt(saveButton);
+    Click(place::Save);
     UpdateBestRecord(300, 0);
     ASSERT_EQ(WriteFileAtomically(page, "an older page"), "");
     Form2 form(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()),
@@ -39,7 +38,7 @@ TEST_F(RefusedWrite, AFullDiskChangesNoFileAndSaysSo) {
          [&] {
              platform.fileNames = {game};
              platform.answers = {Answer::Yes};
-             ClickAt(saveButton);
+             Click(place::Save);
          },
          "The game could not be saved to " + game + ": "},
         {records, [] { UpdateBestRecord(200, 1); }, "Your best record could not be saved: "},

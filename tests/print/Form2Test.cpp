@@ -1,7 +1,7 @@
 #include "print/Form2.h"
 
 #include "common/ScreenId.h"
-#include "game/GameFixture.h"
+#include "support/GameFixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -167,8 +167,8 @@ TEST_F(PrintForm, AChallengeLosesNoTimeBehindTheSaveDialogItsMessageOrThePrintFo
     });
     closer.start();
     platform.fileNames = {PdfPath("run.sv").toStdString()};
-    Click(92, 81);
-    Click(92, 161);
+    Click(place::Save);
+    Click(place::Print);
 
     EXPECT_EQ(platform.asked.size(), 2u) << "the Save dialog and its message";
     EXPECT_EQ(App().CurrentScreen, GameScreen);

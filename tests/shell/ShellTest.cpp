@@ -16,21 +16,6 @@ TEST(VersionText, MinorAndRevisionAreWrittenWithoutSeparator) {
     EXPECT_EQ(MakeVersionText(3, 10, 0), "3.100");
 }
 
-// The keys and buttons the window's own events do not reach in WindowEvents.
-TEST(KeyMapping, QtKeysBecomeTheGamesKeyCodesAndShiftBits) {
-    for (const auto& [key, code] : {std::pair{Qt::Key_Enter, 13},
-                                    {Qt::Key_Return, 13},
-                                    {Qt::Key_Escape, 27},
-                                    {Qt::Key_Left, 37},
-                                    {Qt::Key_Z, 90},
-                                    {Qt::Key_9, 57},
-                                    {Qt::Key_F1, 0}})
-        EXPECT_EQ(KeyCodeFor(key), code) << key;
-    EXPECT_EQ(ShiftStateFor(Qt::ControlModifier | Qt::ShiftModifier), 3);
-    EXPECT_EQ(ShiftStateFor(Qt::AltModifier), 4);
-    EXPECT_EQ(MouseButtonFor(Qt::MiddleButton), 4);
-}
-
 TEST_F(ShellTest, ClockCountsFortyTicksPerSecondUpTo99Hours) {
     ClockState& clock = Clock();
     Tick(100);

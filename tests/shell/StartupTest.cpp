@@ -107,13 +107,10 @@ TEST_F(StartUp, OpensTheTitleWithStagesRecordsAndSoundsThenShutsDownCleanly) {
     EXPECT_EQ(Records().TrainingRecordTimes[1], 123);
     EXPECT_EQ(Records().TrainingRecordNames[1], RecordName("Mira"));
     for (const std::string alias : {"bg1", "bg2", "Click", "Con"}) {
-        const std::string tail = " type MPEGVideo alias " + alias;
         EXPECT_EQ(std::count_if(sounds.begin(), sounds.end(),
                                 [&](const std::string& s) {
                                     return s.rfind("open " + folder + "/res/sound/", 0) == 0 &&
-                                           s.size() > tail.size() &&
-                                           s.compare(s.size() - tail.size(), tail.size(), tail) ==
-                                               0;
+                                           s.ends_with(" type MPEGVideo alias " + alias);
                                 }),
                   1)
             << alias;

@@ -4,6 +4,7 @@
 #include "support/ScriptedPlatform.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -23,6 +24,7 @@ protected:
     static QRgb Pixel(int x, int y);
     // Pointer move, press and release at (x, y) through the dispatcher.
     static void Click(int x, int y, int button = 1);
+    static void Click(QPoint at, int button = 1) { Click(at.x(), at.y(), button); }
 
     // The drawn texts that contain `part`, in the order drawn.
     std::vector<DrawnText> TextsWith(const QString& part) const;

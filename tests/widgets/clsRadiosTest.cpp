@@ -15,7 +15,6 @@ protected:
             buttons[i].SetLocation(static_cast<int16_t>(100 + 60 * i), 100);
         }
     }
-
     static void Press(clsRadios& group, int16_t x) {
         group.MouseMove(x, 110);
         group.MouseDown();
@@ -24,6 +23,8 @@ protected:
     std::array<clsRbtn, 3> buttons;
 };
 
+// A press selects the button under it and clears the others, in either list order; a press
+// on the selected one changes nothing but still counts, one between buttons does not.
 TEST_F(RadiosTest, PressMovesTheSingleSelectionInEitherListOrder) {
     for (bool reversed : {false, true}) {
         clsRadios group;
@@ -34,43 +35,34 @@ TEST_F(RadiosTest, PressMovesTheSingleSelectionInEitherListOrder) {
         EXPECT_EQ(buttons[0].Chked, 1);
         EXPECT_EQ(buttons[1].Chked, 0);
         EXPECT_EQ(group.value, reversed ? 2 : 0);
-
         Press(group, 230); // buttons[2]
         EXPECT_EQ(buttons[0].Chked, 0);
         EXPECT_EQ(buttons[2].Chked, 1);
         EXPECT_EQ(group.value, reversed ? 0 : 2);
+        Press(group, 230);
+        EXPECT_EQ(group.value, reversed ? 0 : 2);
+        EXPECT_TRUE(group.MouseUp());
+        Press(group, 157);
+        EXPECT_FALSE(group.MouseUp());
         for (clsRbtn& b : buttons)
             b.Chked = 0;
     }
 }
 
-TEST_F(RadiosTest, PressingTheSelectedButtonChangesNothingButStillClicks) {
-    clsRadios group;
-    for (clsRbtn& b : buttons)
-        group.AddRadio(b);
-    group.setvalue(2);
-    Press(group, 230);
-    EXPECT_EQ(group.value, 2);
-    EXPECT_EQ(buttons[2].Chked, 1);
-    EXPECT_TRUE(group.MouseUp());
-    Press(group, 157); // between two buttons
-    EXPECT_EQ(group.value, 2);
-    EXPECT_FALSE(group.MouseUp());
-}
-
-TEST_F(RadiosTest, FrameTopEdgeStartsAfterTheCaptionEstimate) {
-    Drawing().SpeedBuffer.fill(qRgb(0, 0, 0));
-    clsRadios group;
-    group.drawFrame("Level", 100, 200, 200, 80);
-    // 12 pixels per caption character: "Level" leaves the first 60 pixels to the caption.
-    const QRgb edge = Pixel(250, 200);
-    EXPECT_NE(edge, Pixel(250, 201)) << "the edge line is drawn on the panel";
-    EXPECT_EQ(Pixel(160, 200), edge);
-    EXPECT_NE(Pixel(159, 200), edge);
-    EXPECT_NE(Pixel(300, 250), Pixel(301, 250)) << "right edge";
-    EXPECT_NE(Pixel(150, 280), Pixel(150, 281)) << "bottom edge";
-    EXPECT_NE(Pixel(100, 206), Pixel(101, 206));
-    EXPECT_EQ(Pixel(100, 205), Pixel(101, 205)) << "left edge starts 6 below the top";
+TEST_F(RadiosTest, ARadioStaysSelectedUntilInitAndReleasesOnlyOverItself) {
+    clsRbtn& r = buttons[0];
+    r.MouseMove(101, 110);
+    r.MouseDown();
+    EXPECT_EQ(r.Chked, 1);
+    r.MouseMove(120, 112);
+    EXPECT_EQ(r.State(), 2) << "stays pressed while inside";
+    EXPECT_TRUE(r.MouseUp());
+    r.MouseDown();
+    r.MouseMove(10, 10);
+    EXPECT_FALSE(r.MouseUp());
+    EXPECT_EQ(r.Chked, 1);
+    r.init("OFF", 53, 18);
+    EXPECT_EQ(r.Chked, 0);
 }
 
 } // namespace

@@ -10,8 +10,9 @@
 #include "shell/Dispatcher.h"
 #include "shell/Screens.h"
 #include "support/AppFixture.h"
+#include "support/Places.h"
 #include "support/SampleGames.h"
-#include "widgets/TestImages.h"
+#include "support/TestImages.h"
 
 #include <QPoint>
 #include <algorithm>
@@ -70,12 +71,24 @@ protected:
         return {x + 12 + 42 * (b % 3) + 20, y + 22 + 42 * (b / 3) + 20};
     }
 
-    static void ClickAt(QPoint p, int button = 1) { Click(p.x(), p.y(), button); }
+    // The "ON" (or "OFF") radio of option group g: sound, music, pad assist, highlight.
+    static QPoint OptionRadio(int group, bool on) {
+        constexpr int Tops[] = {425, 473, 522, 571};
+        return {on ? 90 : 148, Tops[group] + 9};
+    }
+
+    static void PointAt(QPoint p) {
+        DispatchMouseMove(static_cast<int16_t>(p.x()), static_cast<int16_t>(p.y()));
+    }
 
     // Opens the pad on cell i, lets a frame place the pad, and presses pad button b.
     static void Enter(int i, int b) {
-        ClickAt(CellCenter(i));
-        Tick();
-        ClickAt(PadButtonCenter(i, b));
+        OpenPad(i);
+        Click(PadButtonCenter(i, b));
     }
+    static void OpenPad(int i) {
+        Click(CellCenter(i));
+        Tick();
+    }
+    static constexpr int EraserButton = 9, HintButton = 10, PencilBox = 11;
 };

@@ -1,0 +1,206 @@
+// The dialogs drawn over the board: how they open, what they write, what their buttons do
+// and how they hold the game behind them.
+#include "common/Navigation.h"
+#include "common/Switches.h"
+#include "dialogs/clsConfirmDialog.h"
+#include "dialogs/clsGameOver.h"
+#include "dialogs/clsPause.h"
+#include "dialogs/clsStage.h"
+#include "dialogs/clsWaiting.h"
+#include "dialogs/clsWinDlg.h"
+#include "engine/Hooks.h"
+#include "support/GameFixture.h"
+#include "support/Ink.h"
+
+#include <functional>
+
+namespace {
+
+using namespace place;
+
+class Dialogs : public GameFixture {
+protected:
+    bool Drawn(const QString& text) const {
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const DrawnText& drawn) { return drawn.text == text; });
+    }
+    static bool Same(const Rect& a, const Rect& b) {
+        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    }
+};
+
+// Each panel grows over three drawings from its top left corner before its contents show;
+// a dialog with one button opens only over the game.
+TEST_F(Dialogs, PanelsGrowThenShowTheirTextAndButton) {
+    const auto show = [](ScreenId id) {
+        if (id == ConfirmDialog)
+            return std::function<void()>([] {
+                Navigator().Ask({"Restart", "Start again?"}, [] {});
+            });
+        return std::function<void()>([id] { Navigator().Show(id); });
+    };
+    const struct {
+        ScreenId id;
+        const OverlayPanel* panel;
+        int top, right, bottom; // every panel's left edge stands at x 250
+        int buttonTop;          // and its right-hand button at x 470..570
+        const char* text;
+    } dialogs[] = {{ConfirmDialog, &ConfirmDlg().Panel(), 210, 605, 390, 340, "Start again?"},
+                   {PauseDialog, &PauseDlg().Panel(), 210, 585, 360, 315, "Game Paused"},
+                   {StageDialog, &StageDlg().Panel(), 210, 585, 360, 315, "STAGE 0"},
+                   {WinDialog, &WinDlg().Panel(), 225, 575, 375, 335, "Congratulations! "},
+                   {GameOverDialog, &GameOverDlg().Panel(), 225, 575, 375, 335, "Game over. "}};
+    for (const auto& dialog : dialogs) {
+        SCOPED_TRACE(dialog.text);
+        for (int16_t screen : {0, 4, 7}) {
+            App().CurrentScreen = screen;
+            show(dialog.id)();
+            EXPECT_EQ(App().CurrentScreen, dialog.id == ConfirmDialog ? int16_t{10} : screen);
+        }
+        StartRegular({10});
+        Drawing().SpeedBuffer.fill(Qt::black);
+        texts.clear();
+        show(dialog.id)();
+        EXPECT_EQ(App().CurrentScreen, dialog.id);
+        const int x = 250, y = dialog.top;
+        const Rect full{x, y, dialog.right, dialog.bottom};
+        const Rect growing[] = {
+            {x, y, x + 70, y + 40}, {x, y, x + 140, y + 80}, {x, y, x + 220, y + 120}, full, full};
+        const QPoint button(520, dialog.buttonTop + 16);
+        const QRgb behindButton = Pixel(button.x(), button.y());
+        for (const Rect& drawn : growing) {
+            EXPECT_TRUE(Same(dialog.panel->Drawn(), drawn));
+            if (!Same(drawn, full)) {
+                EXPECT_EQ(Pixel(button.x(), button.y()), behindButton) << "no contents yet";
+            }
+            Tick();
+        }
+        EXPECT_NE(Pixel(button.x(), button.y()), behindButton);
+        EXPECT_TRUE(Drawn(dialog.text));
+        EXPECT_EQ(Drawn("Final score: 0"), dialog.id == GameOverDialog)
+            << "a training game is won without a score";
+    }
+}
+
+// A question may stand over any screen; either answer puts that screen back, and only OK
+// does what was asked.
+TEST_F(Dialogs, AQuestionOverAnyScreenReturnsThereAndOnlyOkActs) {
+    int done = 0;
+    for (int16_t screen : {0, 2}) {
+        App().CurrentScreen = screen;
+        Navigator().Ask({"Restart", "Sure?"}, [&] { ++done; });
+        EXPECT_EQ(App().CurrentScreen, ConfirmDialog);
+        DispatchKeyDown(KeyPause, 0);
+        EXPECT_EQ(App().CurrentScreen, ConfirmDialog) << "the question stays on top";
+        Tick(3);
+        Click(400, 300);
+        EXPECT_EQ(App().CurrentScreen, ConfirmDialog) << "only a release over a button";
+        Click(ConfirmCancel);
+        EXPECT_EQ(App().CurrentScreen, screen);
+        EXPECT_EQ(done, screen == 0 ? 0 : 1);
+        Navigator().Ask({"Restart", "Sure?"}, [&] { ++done; });
+        Click(ConfirmOk);
+        EXPECT_EQ(App().CurrentScreen, screen);
+        EXPECT_EQ(done, screen == 0 ? 1 : 2);
+    }
+}
+
+// Pause holds the clock and the music; Continue draws a track, and plays it if music is on.
+TEST_F(Dialogs, PauseHoldsClockAndMusicUntilContinue) {
+    for (int16_t music : {1, 0}) {
+        StartRegular({10});
+        Switches().MusicOn = music;
+        Switches().MusicTrack = 1;
+        sounds.clear();
+        DispatchKeyDown(KeyPause, 0);
+        EXPECT_EQ(App().CurrentScreen, 7);
+        EXPECT_TRUE(Switches().GamePaused);
+        EXPECT_EQ(sounds, std::vector<std::string>{"stop bg1"});
+        Tick(3 * TicksPerSecond);
+        EXPECT_EQ(Clock().ct_s, 0);
+        Click(Continue);
+        EXPECT_EQ(App().CurrentScreen, 2);
+        EXPECT_FALSE(Switches().GamePaused);
+        EXPECT_TRUE(Clock().ctimer);
+        EXPECT_TRUE(Switches().MusicTrack == 1 || Switches().MusicTrack == 2);
+        std::vector<std::string> expected{"stop bg1", "stop bg1"};
+        if (music)
+            expected.push_back("play bg" + std::to_string(Switches().MusicTrack) + " repeat");
+        EXPECT_EQ(sounds, expected);
+    }
+}
+
+// Stage 10 (a finished challenge) lies past the tables: it reads the last stage's entries.
+// A click beside Continue keeps the game held.
+TEST_F(Dialogs, StageNamesItsLimitTypeAndScore) {
+    struct Case {
+        uint8_t stage;
+        int16_t level;
+        int16_t limit;
+        const char* type;
+    };
+    Settings().TrainingMode = false;
+    for (const Case& c :
+         {Case{0, 0, 450, "Regular"}, Case{1, 0, 400, "Nonomino"}, Case{0, 2, 350, "Regular"},
+          Case{9, 1, 650, "Nonomino"}, Case{10, 0, 700, "Nonomino"}}) {
+        App().CurrentScreen = 2;
+        Settings().Stage = c.stage;
+        Settings().ChallengeLevel = c.level;
+        Navigator().Show(StageDialog);
+        EXPECT_EQ(StageDlg().TimeLimit(), c.limit);
+        EXPECT_EQ(StageDlg().TypeName(), QString::fromLatin1(c.type));
+    }
+    Settings().ChallengeScore = 1760;
+    Settings().LastStageScore = 880;
+    texts.clear();
+    Tick(4);
+    Click(400, 300);
+    EXPECT_EQ(App().CurrentScreen, 8);
+    EXPECT_FALSE(Clock().ctimer);
+    for (const QString text : {"Limited Time:", "Sudoku Type:", "Score:", "1760 (+880)"})
+        EXPECT_TRUE(Drawn(text)) << text.toStdString();
+
+    Settings().ChallengeScore = 9788;
+    App().CurrentScreen = 2;
+    Navigator().Show(GameOverDialog);
+    Tick(4);
+    EXPECT_TRUE(Drawn("Final score: 9788"));
+}
+
+TEST_F(Dialogs, CreditsShowOnlyWhileCtrlAIsHeld) {
+    StartRegular({10});
+    const QRect credits(360, 225, 180, 37);
+    Navigator().Show(WinDialog);
+    Tick(4);
+    EXPECT_EQ(WhitePixels(credits), 0);
+    DispatchKeyDown(KeyA, CtrlKey | ShiftKey);
+    Tick();
+    EXPECT_EQ(WhitePixels(credits), 0);
+    DispatchKeyDown(KeyA, CtrlKey);
+    Tick();
+    EXPECT_GT(WhitePixels(credits), 0);
+    DispatchKeyUp();
+    Tick(3);
+    EXPECT_EQ(WhitePixels(credits), 0);
+}
+
+// The loading screen draws on the ticks that run while the game is set up; the clock
+// draws each second as the tick after it ends.
+TEST_F(Dialogs, LoadingCountsUpAndTheClockShowsEachSecond) {
+    SetEventPump([] { Tick(); });
+    Waiting().BeginNew();
+    std::vector<QString> loading;
+    for (const DrawnText& text : TextsWith("Loading")) {
+        if (loading.empty() || loading.back() != text.text) loading.push_back(text.text);
+    }
+    EXPECT_EQ(loading,
+              (std::vector<QString>{"Loading ...0%", "Loading ...10%", "Loading ...20%",
+                                    "Loading ...50%", "Loading ...60%", "Loading ...90%"}));
+    Clock().ct_m = 59;
+    Clock().ct_s = 59;
+    Clock().ClockTicks = TicksPerSecond - 1;
+    Tick(2);
+    EXPECT_TRUE(Drawn("01:00:00"));
+}
+
+} // namespace

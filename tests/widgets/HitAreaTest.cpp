@@ -1,0 +1,54 @@
+#include "support/AppFixture.h"
+#include "widgets/clsButton.h"
+#include "widgets/clsMyBtn.h"
+#include "widgets/clsNBtn.h"
+#include "widgets/clsRbtn.h"
+#include "widgets/clschkbox.h"
+
+#include <functional>
+
+namespace {
+
+using HitArea = AppFixture;
+
+// Every widget reacts to the pointer only strictly inside its box: each edge line is outside.
+TEST_F(HitArea, EveryWidgetHoversOnlyStrictlyInsideItsBox) {
+    clsButton button;
+    button.init("OK", 40, 40);
+    clsMyBtn cell;
+    cell.init(40, 40, 0, 1, true);
+    clsRbtn radio;
+    radio.init("X", 40, 40);
+    clschkbox box;
+    box.init("", 40, 40);
+    clsNBtn pad;
+    pad.init("", 40, 40, 1);
+    pad.Enable = true;
+    const struct {
+        const char* name;
+        std::function<bool(int16_t, int16_t)> hovers;
+    } widgets[] = {
+        {"button",
+         [&](int16_t x, int16_t y) { return button.MouseMove(x, y), button.State() == 1; }},
+        {"cell", [&](int16_t x, int16_t y) { return cell.MouseMove(x, y); }},
+        {"radio", [&](int16_t x, int16_t y) { return radio.MouseMove(x, y), radio.State() == 1; }},
+        {"check box", [&](int16_t x, int16_t y) { return box.MouseMove(x, y), box.State() == 1; }},
+        {"pad button", [&](int16_t x, int16_t y) { return pad.MouseMove(x, y), pad.States == 1; }},
+    };
+    button.SetLocation(100, 100);
+    cell.SetLocation(100, 100);
+    radio.SetLocation(100, 100);
+    box.SetLocation(100, 100);
+    pad.SetLocation(100, 100);
+    const struct {
+        int16_t x, y;
+        bool inside;
+    } points[] = {{100, 120, false}, {140, 120, false}, {120, 100, false}, {120, 140, false},
+                  {101, 101, true},  {139, 139, true},  {120, 120, true}};
+    for (const auto& widget : widgets) {
+        for (const auto& p : points)
+            EXPECT_EQ(widget.hovers(p.x, p.y), p.inside) << widget.name << " " << p.x << "," << p.y;
+    }
+}
+
+} // namespace
