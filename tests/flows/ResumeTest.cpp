@@ -1,17 +1,14 @@
 // A game left open when the window closes comes back at the next start.
 #include "shell/Resume.h"
 #include "common/Navigation.h"
-#include "game/GameFixture.h"
 #include "persist/FileIO.h"
 #include "persist/SavedGames.h"
 #include "shell/Main.h"
+#include "support/GameFixture.h"
 
 namespace {
 
-const QPoint ConfirmOk{520, 356};
-const QPoint ConfirmCancel{340, 356};
-constexpr int HintButton = 10;
-constexpr int PencilBox = 11;
+using namespace place;
 
 class Resume : public GameFixture {
 protected:
@@ -41,14 +38,14 @@ TEST_F(Resume, AGameLeftOpenIsOfferedAndComesBackWithItsHintsAndMarks) {
     StartRegular({10, 11, 12, 40});
     Enter(10, HintButton);
     Enter(11, PencilBox);
-    ClickAt(PadButtonCenter(11, 4));
+    Click(PadButtonCenter(11, 4));
     Clock().ct_m = 3;
     CloseAndStartAgain();
     ASSERT_EQ(App().CurrentScreen, ConfirmDialog);
     Tick(4);
     EXPECT_FALSE(TextsWith("Continue the game you left?").empty());
 
-    ClickAt(ConfirmOk);
+    Click(ConfirmOk);
     EXPECT_EQ(App().CurrentScreen, GameScreen);
     EXPECT_EQ(Value(10), Solved(1, 1));
     EXPECT_EQ(Game().Cell(11).Marks(), DigitBit(5));
@@ -62,14 +59,14 @@ TEST_F(Resume, AGameLeftOpenIsOfferedAndComesBackWithItsHintsAndMarks) {
 TEST_F(Resume, CancelLetsItGoAndADamagedOneIsNamedOnceAndRemoved) {
     StartRegular({10, 11});
     CloseAndStartAgain();
-    ClickAt(ConfirmCancel);
+    Click(ConfirmCancel);
     EXPECT_EQ(App().CurrentScreen, TitleScreen);
     EXPECT_FALSE(Kept());
 
     ASSERT_EQ(WriteFileAtomically(ResumePath(), "T0 not a game"), "");
     platform.asked.clear();
     OfferResume();
-    ClickAt(ConfirmOk);
+    Click(ConfirmOk);
     EXPECT_EQ(platform.asked, (std::vector<std::string>{
                                   "message: Korvel Sudoku | The file " + ResumePath() +
                                   " is not a saved game of Korvel Sudoku, or it is damaged."}));
@@ -82,7 +79,6 @@ TEST_F(Resume, CancelLetsItGoAndADamagedOneIsNamedOnceAndRemoved) {
 // A game that ended, or is still being dealt, leaves nothing behind; the title leaves the
 // file of an earlier game alone; between stages the stage just dealt is kept.
 TEST_F(Resume, OnlyAGameInPlayIsKept) {
-    const QPoint solution{92, 241};
     const struct {
         const char* what;
         bool challenge;
@@ -98,7 +94,7 @@ TEST_F(Resume, OnlyAGameInPlayIsKept) {
         {"back on the title", false, [] { Navigator().ReturnToMenu(); }, true},
         {"loading", false, [] { App().CurrentScreen = LoadingScreen; }, false},
         {"won", false, [] { Enter(10, Solved(1, 1) - 1); }, false},
-        {"given up", false, [&] { ClickAt(solution), ClickAt(ConfirmOk); }, false},
+        {"given up", false, [&] { Click(Solution), Click(ConfirmOk); }, false},
         {"timed out", true, [] { Clock().ct_m = 7, Clock().ct_s = 29, Tick(40); }, false},
         {"between stages", true, [] { Enter(10, Solved(1, 1) - 1); }, true},
     };

@@ -46,19 +46,6 @@ TEST_F(TitleScreen, RainNeverHoldsMoreThanFortySixColumns) {
     EXPECT_EQ(most, 46);
 }
 
-TEST_F(TitleScreen, LightSweepsTheTitleInSixteenPixelSteps) {
-    std::vector<int> offsets;
-    for (int frame = 0; frame < 23; ++frame) {
-        offsets.push_back(Menu().ShineOffset());
-        Menu().DrawTitle();
-    }
-    std::vector<int> expected;
-    for (int x = 0; x <= 320; x += 16)
-        expected.push_back(x);
-    expected.insert(expected.end(), {0, 16});
-    EXPECT_EQ(offsets, expected);
-}
-
 TEST_F(TitleScreen, ExitStopsTheMusicClosesTheSoundsAndEnds) {
     Tick();
     EXPECT_GT(WhitePixels(QRect(560, 80, 40, 20)), 0) << "the version";
