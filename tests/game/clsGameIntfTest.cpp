@@ -128,23 +128,6 @@ TEST_F(GameScreenTest, ArrowsMoveOverEmptyCellsAndEnterOpensThePadThere) {
     EXPECT_EQ(Value(41), Solved(4, 5));
 }
 
-TEST_F(GameScreenTest, CtrlZAndCtrlYCloseThePadThenUndoAndRedo) {
-    StartRegular({10, 12});
-    Enter(10, Solved(1, 1) - 1);
-    OpenPad(12);
-    DispatchKeyDown(KeyZ, CtrlKey);
-    EXPECT_FALSE(Game().PadOpen());
-    EXPECT_EQ(Value(10), 0);
-    DispatchKeyDown(KeyY, CtrlKey);
-    EXPECT_EQ(Value(10), Solved(1, 1));
-    DispatchKeyDown(KeyZ, CtrlKey);
-    DispatchKeyDown(KeyZ, AltKey);
-    DispatchKeyDown(KeyY, ShiftKey);
-    EXPECT_EQ(Value(10), 0) << "only the Ctrl chords";
-    DispatchKeyDown(KeyZ, CtrlKey | ShiftKey);
-    EXPECT_EQ(Value(10), Solved(1, 1));
-}
-
 // H and M close the pad; a challenge stage is a test, so there neither works.
 TEST_F(GameScreenTest, HShowsTheNextStepAndMFillsCandidatesOutsideAChallenge) {
     StartRegular({10, 11, 12});

@@ -1,10 +1,10 @@
 // Real Qt key and mouse events sent to the main window's drawing area, the way the
 // window system delivers them.
 #include "common/Navigation.h"
-#include "dialogs/clsWinDlg.h"
 #include "shell/Form1.h"
 #include "shell/Picture1.h"
 #include "support/GameFixture.h"
+#include "support/Ink.h"
 
 #include <QKeyEvent>
 #include <QTest>
@@ -33,10 +33,10 @@ protected:
         QTest::mouseMove(Area(), at);
         QTest::mouseClick(Area(), button, Qt::NoModifier, at);
     }
-    // What the window system sends for Ctrl+A: a press, and while the key is held a
-    // release and a press marked as repeats, then the real release.
-    void SendCtrlA(QEvent::Type type, bool repeat) const {
-        QKeyEvent event(type, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"), repeat);
+    // An A key event; while a key is held the window system sends releases and presses
+    // marked as repeats.
+    void SendKey(QEvent::Type type, Qt::KeyboardModifiers modifiers, bool repeat = false) const {
+        QKeyEvent event(type, Qt::Key_A, modifiers, QStringLiteral("\x01"), repeat);
         QApplication::sendEvent(Area(), &event);
     }
     size_t SaveDialogs() const {
@@ -50,10 +50,9 @@ protected:
 
 TEST_F(WindowEvents, ArrowsEnterDigitsSpaceAndColonPlayTheBoard) {
     StartRegular({10, 11, 37});
-    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Up, Qt::Key_Left})
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right})
         Key(key);
-    EXPECT_EQ(Game().Cursor(), 10) << "0, 10, 37, 10 and back to 10: given cells are passed over";
-    Key(Qt::Key_Right);
+    EXPECT_EQ(Game().Cursor(), 11);
     Key(Qt::Key_Return);
     EXPECT_EQ(Game().Selected(), 11);
     Type(static_cast<char>('0' + Solved(1, 2)));
@@ -86,16 +85,23 @@ TEST_F(WindowEvents, PointerOpensThePadAndARightClickClosesIt) {
     EXPECT_EQ(Value(10), Solved(1, 1));
 }
 
-TEST_F(WindowEvents, CtrlZCtrlSAndPauseReachTheGameButCtrlShiftSDoesNot) {
-    StartRegular({10, 20});
-    Key(Qt::Key_Right);
-    Key(Qt::Key_Right);
-    Key(Qt::Key_Enter);
-    Type(static_cast<char>('0' + Solved(1, 1)));
+// Undo and redo close the pad first; only the exact Ctrl chords count.
+TEST_F(WindowEvents, CtrlChordsUndoRedoAndSaveAndPauseHolds) {
+    StartRegular({10, 12});
+    Enter(10, Solved(1, 1) - 1);
+    OpenPad(12);
     Key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(Value(10), 0) << "undone";
+    EXPECT_FALSE(Game().PadOpen());
+    EXPECT_EQ(Value(10), 0);
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Value(10), Solved(1, 1));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    Key(Qt::Key_Z, Qt::AltModifier);
+    Key(Qt::Key_Y, Qt::ShiftModifier);
+    EXPECT_EQ(Value(10), 0);
     Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(Value(10), Solved(1, 1)) << "redone";
+    EXPECT_EQ(Value(10), Solved(1, 1));
+
     Key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(SaveDialogs(), 0u);
     Key(Qt::Key_S, Qt::ControlModifier);
@@ -104,18 +110,23 @@ TEST_F(WindowEvents, CtrlZCtrlSAndPauseReachTheGameButCtrlShiftSDoesNot) {
     EXPECT_EQ(App().CurrentScreen, 7);
 }
 
-TEST_F(WindowEvents, HeldCtrlAKeepsTheCreditsUntilTheRealRelease) {
+// The credits on the win dialog show while Ctrl+A is held, through the key's repeats.
+TEST_F(WindowEvents, HeldCtrlAShowsTheCreditsUntilTheRealRelease) {
     StartRegular({10});
     Navigator().Show(WinDialog);
-    SendCtrlA(QEvent::KeyPress, false);
-    EXPECT_TRUE(WinDlg().showCredits);
-    for (int i = 0; i < 3; ++i) {
-        SendCtrlA(QEvent::KeyRelease, true);
-        EXPECT_TRUE(WinDlg().showCredits) << "repeat " << i;
-        SendCtrlA(QEvent::KeyPress, true);
-    }
-    SendCtrlA(QEvent::KeyRelease, false);
-    EXPECT_FALSE(WinDlg().showCredits);
+    Tick(4);
+    const QRect credits(360, 225, 180, 37);
+    SendKey(QEvent::KeyPress, Qt::ControlModifier | Qt::ShiftModifier);
+    Tick();
+    EXPECT_EQ(WhitePixels(credits), 0);
+    SendKey(QEvent::KeyPress, Qt::ControlModifier);
+    SendKey(QEvent::KeyRelease, Qt::ControlModifier, true);
+    Tick();
+    EXPECT_GT(WhitePixels(credits), 0);
+    SendKey(QEvent::KeyPress, Qt::ControlModifier, true);
+    SendKey(QEvent::KeyRelease, Qt::ControlModifier);
+    Tick(3);
+    EXPECT_EQ(WhitePixels(credits), 0);
 }
 
 } // namespace
