@@ -1,8 +1,6 @@
 #include "common/AppState.h"
 #include "common/GameClock.h"
 #include "common/Switches.h"
-#include "dialogs/clsStage.h"
-#include "dialogs/clsWaiting.h"
 #include "engine/EngineState.h"
 #include "engine/GameSettings.h"
 #include "engine/Hooks.h"
@@ -20,18 +18,8 @@ class NewGame : public AppFixture {
 protected:
     void SetUp() override {
         AppFixture::SetUp();
-        SetEventPump([this] {
-            pumps.push_back(App().CurrentScreen);
-            progress.push_back(Waiting().Progress());
-        });
         Menu().init();
         Menu().Draw();
-    }
-    // The percentages the loading screen showed, each once.
-    std::vector<int> Shown() const {
-        std::vector<int> shown = progress;
-        shown.erase(std::unique(shown.begin(), shown.end()), shown.end());
-        return shown;
     }
     static int Givens() {
         int count = 0;
@@ -41,8 +29,6 @@ protected:
         }
         return count;
     }
-
-    std::vector<int> progress;
 };
 
 TEST_F(NewGame, TrainingGoesFromTheTitleThroughLoadingToARunningGame) {
@@ -53,8 +39,9 @@ TEST_F(NewGame, TrainingGoesFromTheTitleThroughLoadingToARunningGame) {
     Click(place::Nonomino);
     Click(place::OptionsOk);
 
-    EXPECT_EQ(Shown(), (std::vector<int>{10, 20, 50, 60, 90}));
-    EXPECT_TRUE(std::all_of(pumps.begin(), pumps.end(), [](int s) { return s == 4; }));
+    ASSERT_FALSE(pumps.empty());
+    EXPECT_TRUE(std::all_of(pumps.begin(), pumps.end(), [](int s) { return s == 4; }))
+        << "dealt behind the loading screen";
     EXPECT_EQ(App().CurrentScreen, 2);
     EXPECT_EQ(Givens(), 27);
     EXPECT_EQ(Settings().ChallengeLevel, 2);
@@ -78,7 +65,6 @@ TEST_F(NewGame, ChallengeOpensOnItsFirstStageWithTheClockHeld) {
     EXPECT_EQ(s.ChallengeScore, 0);
     EXPECT_EQ(s.Level, s.StageLevel[0]);
     EXPECT_EQ(s.PuzzleType, s.StageType[0]);
-    EXPECT_EQ(StageDlg().TimeLimit(), 450);
     EXPECT_FALSE(Clock().ctimer);
     EXPECT_TRUE(Switches().GamePaused);
 

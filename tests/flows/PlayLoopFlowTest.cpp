@@ -227,8 +227,10 @@ TEST_F(PlayLoop, SavedGamesComeBackFromTheTitleWithTheirMarksClockAndStage) {
     StartChallenge(4, 1, {10, 40});
     Settings().ChallengeScore = 3500;
     Settings().LastStageScore = 700;
-    platform.fileNames = {path};
-    platform.answers = {Platform::Answer::Yes}; // replace the file
+    platform.fileNames = {path, path};
+    platform.answers = {Platform::Answer::No, Platform::Answer::Yes}; // replace the file?
+    Click(Save);
+    EXPECT_EQ(ReadFileHead(path, 1000), bytes) << "kept";
     Click(Save);
     Settings() = GameSettings{};
     FillStageTables();
@@ -254,25 +256,6 @@ TEST_F(PlayLoop, SavedGamesComeBackFromTheTitleWithTheirMarksClockAndStage) {
     EXPECT_TRUE(Game().Won());
     EXPECT_FALSE(ClockRuns());
     EXPECT_EQ(Records().TrainingRecordTimes[0], 420);
-}
-
-TEST_F(PlayLoop, SavingOverAFileAsksFirstAndCtrlSSavesToo) {
-    StartRegular({10});
-    const std::string path = SavePath("old.sv");
-    ASSERT_TRUE(WriteFileAtomically(path, "keep me").empty());
-
-    platform.fileNames = {path};
-    platform.answers = {Platform::Answer::No};
-    DispatchKeyDown(KeyS, CtrlKey);
-    EXPECT_EQ(platform.asked.back(),
-              "message: Save file | File already exists. Do you want to replace it?");
-    EXPECT_EQ(ReadFileHead(path, 100), "keep me");
-
-    platform.fileNames = {path};
-    platform.answers = {Platform::Answer::Yes};
-    DispatchKeyDown(KeyS, CtrlKey);
-    EXPECT_EQ(platform.asked.back(), "message: Korvel Sudoku | Game has been saved to " + path);
-    EXPECT_EQ(ReadFileHead(path, 1000).value_or("").size(), 334u);
 }
 
 // A file cut short or out of range, one whose digits break the rules of its regions, and a

@@ -3,33 +3,39 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
 using Action = CommandLine::Action;
 
-TEST(CommandLine, NothingOpensTheTitleAndOneFileStartsOnIt) {
-    EXPECT_EQ(ParseCommandLine({}).action, Action::Play);
-    EXPECT_EQ(ParseCommandLine({}).savedGame, "");
-    const CommandLine file = ParseCommandLine({"/home/ann/Korvel Sudoku/26-01-31.sv"});
-    EXPECT_EQ(file.action, Action::Play);
-    EXPECT_EQ(file.savedGame, "/home/ann/Korvel Sudoku/26-01-31.sv");
-}
-
-TEST(CommandLine, HelpAndVersionWinWhereverTheyStand) {
-    EXPECT_EQ(ParseCommandLine({"--help"}).action, Action::Help);
-    EXPECT_EQ(ParseCommandLine({"game.sv", "-h"}).action, Action::Help);
-    EXPECT_EQ(ParseCommandLine({"-platform", "xcb", "--version"}).action, Action::Version);
-    EXPECT_EQ(ParseCommandLine({"-v"}).action, Action::Version);
-    EXPECT_EQ(ParseCommandLine({"--version", "--help"}).action, Action::Help);
-}
-
-TEST(CommandLine, UnknownOptionsAndASecondFileAreRefused) {
-    const CommandLine option = ParseCommandLine({"--fullscreen"});
-    EXPECT_EQ(option.action, Action::Mistake);
-    EXPECT_EQ(option.mistake, "unknown option --fullscreen");
-    EXPECT_EQ(ParseCommandLine({"a.sv", "b.sv"}).action, Action::Mistake);
-    EXPECT_EQ(ParseCommandLine({"-"}).savedGame, "-") << "a file may be named -";
+// Help and version win wherever they stand; a second file or an unknown option is refused.
+TEST(CommandLine, ActionsAndTheFileToStartOn) {
+    const struct {
+        std::vector<std::string> arguments;
+        Action action;
+        std::string file;
+    } cases[] = {
+        {{}, Action::Play, ""},
+        {{"/home/ann/Korvel Sudoku/26-01-31.sv"},
+         Action::Play,
+         "/home/ann/Korvel Sudoku/26-01-31.sv"},
+        {{"-"}, Action::Play, "-"},
+        {{"--help"}, Action::Help, ""},
+        {{"game.sv", "-h"}, Action::Help, ""},
+        {{"-platform", "xcb", "--version"}, Action::Version, ""},
+        {{"-v"}, Action::Version, ""},
+        {{"--version", "--help"}, Action::Help, ""},
+        {{"a.sv", "b.sv"}, Action::Mistake, ""},
+        {{"--fullscreen"}, Action::Mistake, ""},
+    };
+    for (const auto& c : cases) {
+        const CommandLine parsed = ParseCommandLine(c.arguments);
+        EXPECT_EQ(parsed.action, c.action) << c.arguments.size();
+        EXPECT_EQ(parsed.action == Action::Play ? parsed.savedGame : "", c.file);
+    }
+    EXPECT_EQ(ParseCommandLine({"--fullscreen"}).mistake, "unknown option --fullscreen");
 }
 
 struct GameRun {

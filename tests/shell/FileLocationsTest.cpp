@@ -23,26 +23,26 @@ FolderFacts Facts(bool resourcesBeside, bool writable) {
     return facts;
 }
 
+// An installed copy keeps the player's files in the player's folders, even in a prefix the
+// player may write to (~/.local): they do not belong in bin/.
 TEST(FileLocations, OnlyAWritableCopyWithItsResourcesKeepsFilesBesideTheProgram) {
-    const FileLocations portable = ChooseFileLocations(Facts(true, true));
-    EXPECT_EQ(portable.programFolder, "/games/korvel");
-    EXPECT_EQ(portable.recordsFolder, "/games/korvel");
-    EXPECT_EQ(portable.saveFolder, "/games/korvel/save");
-    EXPECT_EQ(portable.formerRecordsFolder, "") << "nothing to carry over";
-
-    const FileLocations readOnly = ChooseFileLocations(Facts(true, false));
-    EXPECT_EQ(readOnly.programFolder, "/games/korvel");
-    EXPECT_EQ(readOnly.recordsFolder, "/home/ann/.local/share/korvel-sudoku");
-    EXPECT_EQ(readOnly.saveFolder, "/home/ann/Documents/Korvel Sudoku");
-    EXPECT_EQ(readOnly.formerRecordsFolder, "/games/korvel");
-
-    // An installed copy: even in a prefix the player may write to (~/.local), the player's
-    // files do not belong in bin/.
-    const FileLocations installed = ChooseFileLocations(Facts(false, true));
-    EXPECT_EQ(installed.programFolder, "/games/share/korvel-sudoku");
-    EXPECT_EQ(installed.recordsFolder, "/home/ann/.local/share/korvel-sudoku");
-    EXPECT_EQ(installed.saveFolder, "/home/ann/Documents/Korvel Sudoku");
-    EXPECT_EQ(installed.formerRecordsFolder, "/games/korvel");
+    const std::string data = "/home/ann/.local/share/korvel-sudoku";
+    const std::string documents = "/home/ann/Documents/Korvel Sudoku";
+    const struct {
+        bool resourcesBeside, writable;
+        FileLocations expected;
+    } cases[] = {
+        {true, true, {"/games/korvel", "/games/korvel", "/games/korvel/save", ""}},
+        {true, false, {"/games/korvel", data, documents, "/games/korvel"}},
+        {false, true, {"/games/share/korvel-sudoku", data, documents, "/games/korvel"}},
+    };
+    for (const auto& c : cases) {
+        const FileLocations chosen = ChooseFileLocations(Facts(c.resourcesBeside, c.writable));
+        EXPECT_EQ(chosen.programFolder, c.expected.programFolder);
+        EXPECT_EQ(chosen.recordsFolder, c.expected.recordsFolder);
+        EXPECT_EQ(chosen.saveFolder, c.expected.saveFolder);
+        EXPECT_EQ(chosen.formerRecordsFolder, c.expected.formerRecordsFolder);
+    }
 }
 
 TEST(FileLocations, ResourcesBesideTheProgramAreNoticed) {
@@ -90,17 +90,6 @@ TEST_F(RecordsCarryOver, RecordsBesideTheProgramAreReadOnceIntoTheDataFolder) {
     ASSERT_EQ(WriteFileAtomically(data + "/hs.rec", RecordsWith(80)), "");
     LoadBestRecords(beside);
     EXPECT_EQ(Records().TrainingRecordTimes[0], 80);
-}
-
-using SaveFolder = AppFixture;
-
-TEST_F(SaveFolder, IsMadeWhenTheSaveDialogFirstProposesIt) {
-    App().SaveFolder = files->path().toStdString() + "/Documents/Korvel Sudoku";
-    EXPECT_EQ(AskSaveFileName(), "") << "the player cancels";
-    ASSERT_EQ(platform.asked.size(), 1u);
-    EXPECT_EQ(platform.asked[0].rfind("save: Save Game to file | " + App().SaveFolder + "/", 0), 0u)
-        << platform.asked[0];
-    EXPECT_TRUE(QDir(QString::fromStdString(App().SaveFolder)).exists());
 }
 
 } // namespace

@@ -35,17 +35,6 @@ TEST_F(ShellTest, ClockCountsFortyTicksPerSecondUpTo99Hours) {
     EXPECT_EQ(clsNumber::ClockText(clock.ct_h, clock.ct_m, clock.ct_s), "99:59:59");
 }
 
-TEST_F(ShellTest, UnknownScreenDropsEventsButTheClockStillCounts) {
-    App().CurrentScreen = 42;
-    Clock().ctimer = true;
-    DispatchMouseMove(10, 10);
-    DispatchMouseDown(1);
-    DispatchMouseUp();
-    DispatchKeyDown(KeyEnter, 0);
-    Tick(40);
-    EXPECT_EQ(Clock().ct_s, 1);
-}
-
 // A surface whose left half is black and right half white.
 QImage HalfWhite() {
     QImage surface(800, 608, QImage::Format_ARGB32_Premultiplied);
