@@ -1,10 +1,10 @@
 #include "print/Form2.h"
 
 #include "common/ScreenId.h"
+#include "persist/FileIO.h"
 #include "support/GameFixture.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -112,20 +112,15 @@ TEST_F(PrintForm, APdfIsWrittenOnlyWhenThePlayerAgreesAndNeverHalf) {
     EXPECT_EQ(platform.asked, std::vector<std::string>{PdfQuestion});
 
     // An existing file is kept when the player does not want it replaced.
-    const QString kept = PdfPath("kept.pdf");
-    QFile file(kept);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("mine");
-    file.close();
+    const std::string kept = PdfPath("kept.pdf").toStdString();
+    ASSERT_EQ(WriteFileAtomically(kept, "mine"), "");
     platform.asked.clear();
     platform.answers = {Platform::Answer::Yes, Platform::Answer::No};
-    platform.fileNames = {kept.toStdString()};
+    platform.fileNames = {kept};
     PressPrint(form);
     EXPECT_EQ(platform.asked.back(),
               "message: Save file | File already exists. Do you want to replace it?");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("mine"));
-    file.close();
+    EXPECT_EQ(ReadFileHead(kept, 100), "mine");
 
     // A folder that is not there: told in words, nothing claimed as saved.
     platform.asked.clear();

@@ -48,26 +48,44 @@ protected:
     std::unique_ptr<Form1> window;
 };
 
-TEST_F(WindowEvents, ArrowsEnterDigitsSpaceAndColonPlayTheBoard) {
-    StartRegular({10, 11, 37});
-    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right})
-        Key(key);
-    EXPECT_EQ(Game().Cursor(), 11);
+// The first arrow puts the cursor on cell 0; arrows then pass over given cells and stop at
+// the board's edges, and rest while the pad is open. Space and ':' erase; 0 is no digit.
+TEST_F(WindowEvents, ArrowsMoveOverEmptyCellsAndKeysPlayThePadThere) {
+    StartRegular({5, 8, 12, 14, 41, 77, 80});
+    Type('3');
     Key(Qt::Key_Return);
-    EXPECT_EQ(Game().Selected(), 11);
-    Type(static_cast<char>('0' + Solved(1, 2)));
-    EXPECT_EQ(Value(11), Solved(1, 2));
+    EXPECT_FALSE(Game().PadOpen()) << "no cursor yet, and digit keys need the pad";
+    Key(Qt::Key_Right);
+    EXPECT_EQ(Game().Cursor(), 0);
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(Game().PadOpen()) << "cell 0 is given";
+
+    constexpr Qt::Key L = Qt::Key_Left, R = Qt::Key_Right, U = Qt::Key_Up, D = Qt::Key_Down;
+    const std::pair<Qt::Key, int> moves[] = {
+        {L, 0},  {R, 5},  {R, 8},  {R, 12}, {D, 12}, {R, 14}, {D, 41}, {D, 77}, {D, 77}, {R, 80},
+        {R, 80}, {L, 77}, {U, 41}, {U, 14}, {U, 5},  {U, 5},  {L, 5},  {D, 14}, {D, 41}};
+    for (const auto& [key, expected] : moves) {
+        Key(key);
+        EXPECT_EQ(Game().Cursor(), expected) << "key " << key;
+    }
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Game().Selected(), 41);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(Game().Cursor(), 41) << "arrows rest while the pad is open";
+    const char digit = static_cast<char>('0' + Solved(4, 5));
+    Type(digit);
+    EXPECT_EQ(Value(41), Solved(4, 5));
     EXPECT_FALSE(Game().PadOpen());
     Key(Qt::Key_Enter);
     Key(Qt::Key_Space);
-    EXPECT_EQ(Value(11), 0);
+    EXPECT_EQ(Value(41), 0);
     Key(Qt::Key_Enter);
     Type('0');
-    EXPECT_TRUE(Game().PadOpen()) << "0 is no digit";
-    Type(static_cast<char>('0' + Solved(1, 2)));
+    EXPECT_TRUE(Game().PadOpen());
+    Type(digit);
     Key(Qt::Key_Enter);
     Type(':');
-    EXPECT_EQ(Value(11), 0) << "':' erases like Space";
+    EXPECT_EQ(Value(41), 0);
 }
 
 TEST_F(WindowEvents, PointerOpensThePadAndARightClickClosesIt) {
