@@ -54,35 +54,23 @@ TEST_F(DrawingTest, MissingImageDrawsNothing) {
     EXPECT_EQ(Pixel(5, 5), qRgb(1, 2, 3));
 }
 
-// Alpha, then blue, green and red, each clamped to a byte.
-TEST_F(DrawingTest, MakeColorTakesBlueGreenRedOrderAndClampsColours) {
-    EXPECT_EQ(MakeColor(128, 300, 0, 255), 0x80FF00FFu);
-}
-
+// The pressed fill is at least 200 alpha, the resting fill at most 128; a share of a pixel
+// rounds half to even (2.5 to 2, 49.5 and a little to 50).
 TEST_F(DrawingTest, ProgressBarFillsRoundedShareWithThePressedBrush) {
-    // The pressed fill is at least 200 alpha; the resting fill at most 128.
-    auto pressed = [](int x, int y) { return qAlpha(Pixel(x, y)) >= 180; };
-    Clear(qRgba(0, 0, 0, 0));
-    DrawProgressBar(200, 250, 300, 20, 0.5f);
-    EXPECT_TRUE(pressed(349, 255));
-    EXPECT_FALSE(pressed(350, 255)) << "150 of 300 pixels";
-    EXPECT_GT(qAlpha(Pixel(499, 255)), 0) << "the rest translucent";
-
-    Clear(qRgba(0, 0, 0, 0));
-    DrawProgressBar(0, 0, 5, 4, 0.5f);
-    EXPECT_TRUE(pressed(1, 1));
-    EXPECT_FALSE(pressed(2, 1)) << "2.5 rounds to 2";
-
-    Clear(qRgba(0, 0, 0, 0));
-    DrawProgressBar(0, 10, 150, 4, 0.33f); // 49.5 and a little: 50 pixels
-    EXPECT_TRUE(pressed(49, 11));
-    EXPECT_FALSE(pressed(50, 11));
-
-    Clear(qRgba(0, 0, 0, 0));
-    DrawProgressBar(0, 0, 100, 4, 0.0f);
-    EXPECT_FALSE(pressed(0, 1));
-    DrawProgressBar(0, 10, 100, 4, 1.0f);
-    EXPECT_TRUE(pressed(99, 11));
+    const struct {
+        int width;
+        float share;
+        int filled;
+    } bars[] = {{300, 0.5f, 150}, {5, 0.5f, 2}, {150, 0.33f, 50}, {100, 0.0f, 0}, {100, 1.0f, 100}};
+    for (const auto& bar : bars) {
+        Clear(qRgba(0, 0, 0, 0));
+        DrawProgressBar(200, 250, bar.width, 20, bar.share);
+        int pressed = 0;
+        for (int x = 200; x < 200 + bar.width; ++x)
+            pressed += qAlpha(Pixel(x, 255)) >= 180 ? 1 : 0;
+        EXPECT_EQ(pressed, bar.filled) << bar.width << " x " << bar.share;
+        EXPECT_GT(qAlpha(Pixel(200 + bar.width - 1, 255)), 0) << "the rest translucent";
+    }
 }
 
 TEST_F(DrawingTest, TextNeedsFontAndColourAndHonoursLineBreaks) {
