@@ -87,15 +87,11 @@ TEST_F(Dialogs, PauseHoldsClockAndMusicUntilContinue) {
         Switches().MusicTrack = 1;
         sounds.clear();
         DispatchKeyDown(KeyPause, 0);
-        EXPECT_EQ(App().CurrentScreen, 7);
-        EXPECT_TRUE(Switches().GamePaused);
         EXPECT_EQ(sounds, std::vector<std::string>{"stop bg1"});
         Tick(3 * TicksPerSecond);
-        EXPECT_EQ(Clock().ct_s, 0);
+        EXPECT_EQ(DescribeGame(), "screen=7 training level=0 type=0 clock=0 held paused");
         Click(Continue);
-        EXPECT_EQ(App().CurrentScreen, 2);
-        EXPECT_FALSE(Switches().GamePaused);
-        EXPECT_TRUE(Clock().ctimer);
+        EXPECT_EQ(DescribeGame(), "screen=2 training level=0 type=0 clock=0 running");
         EXPECT_TRUE(Switches().MusicTrack == 1 || Switches().MusicTrack == 2);
         std::vector<std::string> expected{"stop bg1", "stop bg1"};
         if (music)
