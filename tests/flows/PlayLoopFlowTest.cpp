@@ -72,7 +72,7 @@ TEST_F(PlayLoop, FinishedTrainingGameChimesKeepsItsRecordAndShowsTheWinDialog) {
     EXPECT_EQ(FileBytes("hhs.rec").substr(36 + 32, 4), std::string("\x89\x13\0\0", 4));
 }
 
-TEST_F(PlayLoop, SolvedStageScoresAndDealsTheNextStage) {
+TEST_F(PlayLoop, SolvedStagesScoreAndTheTenthEndsTheChallenge) {
     StartChallenge(0, 0, {40});
     SetClock(0, 2, 0);
     GameIntf().ClockSecond(0, 2, 0); // the clock second that reads 120
@@ -81,9 +81,7 @@ TEST_F(PlayLoop, SolvedStageScoresAndDealsTheNextStage) {
     EXPECT_EQ(DescribeGame(),
               "screen=8 stage=1/0 score=880/880 level=0 type=1 clock=0 held paused");
     EXPECT_TRUE(platform.asked.empty()) << "no record before the challenge ends";
-}
 
-TEST_F(PlayLoop, TenthStageEndsTheChallengeWithItsRecordAndTheWinDialog) {
     StartChallenge(9, 2, {40});
     Settings().ChallengeScore = 8888;
     GameIntf().ClockSecond(0, 1, 40);
