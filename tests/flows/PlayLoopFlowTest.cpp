@@ -206,7 +206,7 @@ TEST_F(PlayLoop, SavedGamesComeBackFromTheTitleWithTheirMarksClockAndStage) {
     Click(Save);
     EXPECT_EQ(ReadFileHead(path, 1000), bytes) << "kept";
     Click(Save);
-    Settings() = GameSettings{};
+    Settings() = GameSettings{.LastStageScore = 700};
     FillStageTables();
     LoadFromTheTitle(path);
     // Not announced again; the file does not say what the last stage scored.

@@ -64,7 +64,9 @@ TEST_F(HelpScreen, NextAndBackStopAtTheEndsAndPagesAreReadWhenShown) {
     EXPECT_EQ(Shown(), "4 grey:back");
     Press(HelpNext, 6);
     EXPECT_EQ(Shown(), "6 grey:next");
-    Press(HelpBack, 3);
+    Press(HelpBack, 5);
+    EXPECT_EQ(Shown(), "4 grey:back");
+    Press(HelpNext, 2);
     EXPECT_EQ(Shown(), "3");
 
     Press(HelpClose);
