@@ -7,6 +7,8 @@
 #include "engine/Hooks.h"
 #include "support/GameFixture.h"
 
+#include <tuple>
+
 namespace {
 
 using namespace place;
@@ -87,15 +89,11 @@ TEST_F(Dialogs, PauseHoldsClockAndMusicUntilContinue) {
         Switches().MusicTrack = 1;
         sounds.clear();
         DispatchKeyDown(KeyPause, 0);
-        EXPECT_EQ(App().CurrentScreen, 7);
-        EXPECT_TRUE(Switches().GamePaused);
         EXPECT_EQ(sounds, std::vector<std::string>{"stop bg1"});
         Tick(3 * TicksPerSecond);
-        EXPECT_EQ(Clock().ct_s, 0);
+        EXPECT_EQ(DescribeGame(), "screen=7 training level=0 type=0 clock=0 held paused");
         Click(Continue);
-        EXPECT_EQ(App().CurrentScreen, 2);
-        EXPECT_FALSE(Switches().GamePaused);
-        EXPECT_TRUE(Clock().ctimer);
+        EXPECT_EQ(DescribeGame(), "screen=2 training level=0 type=0 clock=0 running");
         EXPECT_TRUE(Switches().MusicTrack == 1 || Switches().MusicTrack == 2);
         std::vector<std::string> expected{"stop bg1", "stop bg1"};
         if (music)
@@ -107,30 +105,26 @@ TEST_F(Dialogs, PauseHoldsClockAndMusicUntilContinue) {
 // Stage 10 (a finished challenge) lies past the tables: it reads the last stage's entries.
 // A click beside Continue keeps the game held.
 TEST_F(Dialogs, StageNamesItsLimitTypeAndScore) {
-    struct Case {
-        uint8_t stage;
-        int16_t level;
-        int16_t limit;
-        const char* type;
-    };
     Settings().TrainingMode = false;
-    for (const Case& c :
-         {Case{0, 0, 450, "Regular"}, Case{1, 0, 400, "Nonomino"}, Case{0, 2, 350, "Regular"},
-          Case{9, 1, 650, "Nonomino"}, Case{10, 0, 700, "Nonomino"}}) {
+    for (const auto& [stage, level, shown] :
+         {std::tuple<int, int, const char*>{0, 0, "450 Regular"},
+          {1, 0, "400 Nonomino"},
+          {0, 2, "350 Regular"},
+          {9, 1, "650 Nonomino"},
+          {10, 0, "700 Nonomino"}}) {
         App().CurrentScreen = 2;
-        Settings().Stage = c.stage;
-        Settings().ChallengeLevel = c.level;
+        Settings().Stage = static_cast<uint8_t>(stage);
+        Settings().ChallengeLevel = static_cast<int16_t>(level);
         Navigator().Show(StageDialog);
-        EXPECT_EQ(StageDlg().TimeLimit(), c.limit);
-        EXPECT_EQ(StageDlg().TypeName(), QString::fromLatin1(c.type));
+        EXPECT_EQ(QString::number(StageDlg().TimeLimit()) + " " + StageDlg().TypeName(), shown);
     }
     Settings().ChallengeScore = 1760;
     Settings().LastStageScore = 880;
     texts.clear();
     Tick(4);
     Click(400, 300);
-    EXPECT_EQ(App().CurrentScreen, 8);
-    EXPECT_FALSE(Clock().ctimer);
+    EXPECT_EQ(DescribeGame(),
+              "screen=8 stage=10/0 score=1760/880 level=0 type=0 clock=0 held paused");
     for (const QString text : {"Limited Time:", "Sudoku Type:", "Score:", "1760 (+880)"})
         EXPECT_TRUE(Drawn(text)) << text.toStdString();
 

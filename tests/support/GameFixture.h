@@ -2,6 +2,7 @@
 
 #include "common/AppState.h"
 #include "common/GameClock.h"
+#include "common/Switches.h"
 #include "draw/Drawing.h"
 #include "engine/EngineState.h"
 #include "engine/GameSettings.h"
@@ -17,6 +18,8 @@
 #include <QPoint>
 #include <algorithm>
 #include <initializer_list>
+#include <sstream>
+#include <string>
 
 // A game on the board as the loading screen leaves it: screen 2, clock running. The
 // block shades and cell frame are plain colours so that pixels tell them apart.
@@ -56,6 +59,43 @@ protected:
         GameIntf().init(DealtGame());
         App().CurrentScreen = 2;
         Clock().ctimer = true;
+    }
+
+    static void SetClock(int h, int m, int s) {
+        Clock().ct_h = static_cast<int16_t>(h);
+        Clock().ct_m = static_cast<int16_t>(m);
+        Clock().ct_s = static_cast<int16_t>(s);
+    }
+
+    // The game in one line, e.g. "screen=2 stage=4/1 score=3500/-1 level=1 type=0 clock=65
+    // running", then what the named cells show: "10=5" a digit, "11={35}" marks, "12=." none.
+    // One comparison shows every part that differs.
+    static std::string DescribeGame(std::initializer_list<int> cells = {}) {
+        const GameSettings& s = Settings();
+        const ClockState& clock = Clock();
+        std::ostringstream line;
+        line << "screen=" << App().CurrentScreen;
+        if (s.TrainingMode)
+            line << " training";
+        else
+            line << " stage=" << int{s.Stage} << '/' << s.ChallengeLevel
+                 << " score=" << s.ChallengeScore << '/' << s.LastStageScore;
+        line << " level=" << s.Level << " type=" << s.PuzzleType
+             << " clock=" << clock.ct_h * 3600 + clock.ct_m * 60 + clock.ct_s
+             << (clock.ctimer ? " running" : " held") << (Switches().GamePaused ? " paused" : "");
+        for (int i : cells) {
+            const clsMyBtn& cell = GameIntf().Cell(i);
+            line << ' ' << i << '=';
+            if (cell.Digit() != 0 || cell.Marks() == 0) {
+                line << (cell.Digit() != 0 ? std::to_string(cell.Digit()) : ".");
+                continue;
+            }
+            line << '{';
+            for (int d = 1; d <= 9; ++d)
+                if (cell.Marks() & DigitBit(d)) line << d;
+            line << '}';
+        }
+        return line.str();
     }
 
     static clsGameIntf& Game() { return GameIntf(); }
