@@ -3,6 +3,7 @@
 #include "common/Platform.h"
 #include "shell/Dispatcher.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -22,6 +23,13 @@ public:
         bool hasPrinter = false;
         std::vector<std::string> asked;  // every title and text, in order
         std::function<void()> whileOpen; // runs in every window, after its ticks
+
+        // How many windows of one kind ("message: ", "save: "...) were opened.
+        size_t Count(const std::string& kind) const {
+            return static_cast<size_t>(
+                std::count_if(asked.begin(), asked.end(),
+                              [&](const std::string& q) { return q.starts_with(kind); }));
+        }
     };
 
     explicit ScriptedPlatform(Script& script) : script(script) {}
