@@ -72,19 +72,14 @@ TEST_F(PrintForm, WithoutAPrinterThePageIsSavedAsAPdfOfTheSamePage) {
     EXPECT_TRUE(QFileInfo(QString::fromStdString(App().SaveFolder)).isDir()) << "made to propose";
 
     const QString path = PdfPath("puzzle.pdf");
-    ASSERT_EQ(platform.asked.size(), 3u);
-    EXPECT_EQ(platform.asked[0], PdfQuestion);
-    EXPECT_EQ(platform.asked[1],
-              "save: Save the page as PDF | " + App().SaveFolder + "/sudoku.pdf");
-    EXPECT_EQ(platform.asked[2],
-              "message: Korvel Sudoku | The page has been saved to " + path.toStdString());
-
-    const QRegularExpressionMatch size =
-        QRegularExpression(QStringLiteral("Page size: +([0-9.]+) x ([0-9.]+) pts"))
-            .match(Pdf(QStringLiteral("pdfinfo"), {path}));
-    ASSERT_TRUE(size.hasMatch());
-    EXPECT_NEAR(size.captured(1).toDouble(), 595.3, 0.5);
-    EXPECT_NEAR(size.captured(2).toDouble(), 841.9, 0.5);
+    EXPECT_EQ(platform.asked,
+              (std::vector<std::string>{
+                  PdfQuestion, "save: Save the page as PDF | " + App().SaveFolder + "/sudoku.pdf",
+                  "message: Korvel Sudoku | The page has been saved to " + path.toStdString()}));
+    const QString info = Pdf(QStringLiteral("pdfinfo"), {path});
+    EXPECT_TRUE(info.contains(
+        QRegularExpression(QStringLiteral("Page size: +595[.0-9]* x 84[12][.0-9]* pts"))))
+        << info.toStdString(); // A4
 
     // One line per row with givens, each given once and in its order; then the footer.
     QStringList lines =

@@ -5,6 +5,7 @@
 #include "persist/RecordFile.h"
 #include "persist/SavedGames.h"
 #include "support/AppFixture.h"
+#include "support/Joined.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -13,14 +14,16 @@
 namespace {
 
 FolderFacts Facts(bool resourcesBeside, bool writable) {
-    FolderFacts facts;
-    facts.executableFolder = "/games/korvel";
-    facts.resourcesBeside = resourcesBeside;
-    facts.executableWritable = writable;
-    facts.installedDataFolder = "/games/share/korvel-sudoku";
-    facts.dataFolder = "/home/ann/.local/share/korvel-sudoku";
-    facts.documentsFolder = "/home/ann/Documents";
-    return facts;
+    return {"/games/korvel",
+            resourcesBeside,
+            writable,
+            "/games/share/korvel-sudoku",
+            "/home/ann/.local/share/korvel-sudoku",
+            "/home/ann/Documents"};
+}
+
+std::string Said(const FileLocations& f) {
+    return Joined(f.programFolder, f.recordsFolder, f.saveFolder, f.formerRecordsFolder);
 }
 
 // An installed copy keeps the player's files in the player's folders, even in a prefix the
@@ -37,11 +40,8 @@ TEST(FileLocations, OnlyAWritableCopyWithItsResourcesKeepsFilesBesideTheProgram)
         {false, true, {"/games/share/korvel-sudoku", data, documents, "/games/korvel"}},
     };
     for (const auto& c : cases) {
-        const FileLocations chosen = ChooseFileLocations(Facts(c.resourcesBeside, c.writable));
-        EXPECT_EQ(chosen.programFolder, c.expected.programFolder);
-        EXPECT_EQ(chosen.recordsFolder, c.expected.recordsFolder);
-        EXPECT_EQ(chosen.saveFolder, c.expected.saveFolder);
-        EXPECT_EQ(chosen.formerRecordsFolder, c.expected.formerRecordsFolder);
+        EXPECT_EQ(Said(ChooseFileLocations(Facts(c.resourcesBeside, c.writable))),
+                  Said(c.expected));
     }
 }
 
@@ -56,10 +56,9 @@ TEST(FileLocations, ResourcesBesideTheProgramAreNoticed) {
         << "res/ in neither place: a copy missing its files, named beside the program";
     QDir(folder.path()).mkdir("res");
     const FolderFacts facts = ExamineFolders(path, "/elsewhere");
-    EXPECT_TRUE(facts.resourcesBeside);
-    EXPECT_EQ(facts.installedDataFolder, "/elsewhere");
-    EXPECT_FALSE(facts.dataFolder.empty());
-    EXPECT_FALSE(facts.documentsFolder.empty());
+    EXPECT_EQ(Joined(facts.resourcesBeside, facts.installedDataFolder, facts.dataFolder.empty(),
+                     facts.documentsFolder.empty()),
+              "true /elsewhere false false");
 }
 
 class RecordsCarryOver : public AppFixture {

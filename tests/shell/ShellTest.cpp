@@ -35,14 +35,6 @@ TEST_F(ShellTest, ClockCountsFortyTicksPerSecondUpTo99Hours) {
     EXPECT_EQ(clsNumber::ClockText(clock.ct_h, clock.ct_m, clock.ct_s), "99:59:59");
 }
 
-// A surface whose left half is black and right half white.
-QImage HalfWhite() {
-    QImage surface(800, 608, QImage::Format_ARGB32_Premultiplied);
-    surface.fill(Qt::black);
-    QPainter(&surface).fillRect(400, 0, 400, 608, Qt::white);
-    return surface;
-}
-
 // What the drawing area puts on a screen of the given pixel ratio.
 QImage ShownAt(const QImage& surface, qreal ratio) {
     QImage shown(QSize(791, 608) * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -53,7 +45,9 @@ QImage ShownAt(const QImage& surface, qreal ratio) {
 }
 
 TEST(DrawingArea, HighDensityScreensShowTheSurfaceSmoothedAndOthersPixelForPixel) {
-    const QImage surface = HalfWhite();
+    QImage surface(800, 608, QImage::Format_ARGB32_Premultiplied);
+    surface.fill(Qt::black);
+    QPainter(&surface).fillRect(400, 0, 400, 608, Qt::white);
     EXPECT_EQ(ShownAt(surface, 1), surface.copy(0, 0, 791, 608));
 
     const QImage doubled = ShownAt(surface, 2);

@@ -35,11 +35,7 @@ TEST_F(HitArea, EveryWidgetHoversOnlyStrictlyInsideItsBox) {
         {"check box", [&](int16_t x, int16_t y) { return box.MouseMove(x, y), box.State() == 1; }},
         {"pad button", [&](int16_t x, int16_t y) { return pad.MouseMove(x, y), pad.States == 1; }},
     };
-    button.SetLocation(100, 100);
-    cell.SetLocation(100, 100);
-    radio.SetLocation(100, 100);
-    box.SetLocation(100, 100);
-    pad.SetLocation(100, 100);
+    [](auto&... all) { (all.SetLocation(100, 100), ...); }(button, cell, radio, box, pad);
     const struct {
         int16_t x, y;
         bool inside;

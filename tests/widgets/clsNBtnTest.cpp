@@ -3,8 +3,10 @@
 #include "draw/Drawing.h"
 #include "draw/Text.h"
 #include "support/AppFixture.h"
+#include "support/Ink.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QTemporaryDir>
 
 namespace {
@@ -27,13 +29,9 @@ protected:
 
     // Pixels of the caption: near white, or near black on the bright pressed fill.
     static int CaptionInk(bool dark) {
-        int n = 0;
-        for (int y = 100; y < 140; ++y)
-            for (int x = 100; x < 140; ++x) {
-                const QRgb p = Pixel(x, y);
-                n += dark ? qGray(p) < 60 : qGray(p) > 150 && qRed(p) > 100;
-            }
-        return n;
+        return CountPixels(QRect(100, 100, 40, 40), [dark](QRgb p) {
+            return dark ? qGray(p) < 60 : qGray(p) > 150 && qRed(p) > 100;
+        });
     }
 };
 
@@ -77,9 +75,7 @@ TEST_F(NBtnTest, ImageSkipsMagentaAndShowsOverTheDisabledFill) {
     QTemporaryDir folder;
     QImage image(40, 40, QImage::Format_RGB32);
     image.fill(qRgb(0, 0, 255));
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 20; ++x)
-            image.setPixel(x, y, qRgb(255, 0, 255));
+    QPainter(&image).fillRect(0, 0, 20, 40, qRgb(255, 0, 255));
     QDir(folder.path()).mkpath("res");
     image.save(folder.path() + "/res/key.bmp");
     App().ProgramFolder = folder.path().toStdString();
