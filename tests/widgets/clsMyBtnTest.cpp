@@ -1,23 +1,17 @@
 #include "widgets/clsMyBtn.h"
 #include "draw/Drawing.h"
 #include "draw/GameImages.h"
-#include "support/AppFixture.h"
+#include "support/GameFixture.h"
 #include "support/Ink.h"
-#include "support/TestImages.h"
 
 #include <QPainter>
 
 namespace {
 
-class MyBtnTest : public AppFixture {
+class MyBtnTest : public GameFixture {
 protected:
     void SetUp() override {
-        AppFixture::SetUp();
-        DrawState& d = Drawing();
-        for (ImageHandle& block : d.BlockImages)
-            block = SolidPicture(58, 58, Qt::darkBlue);
-        d.BlockFrameImage = SolidPicture(58, 58, Qt::yellow);
-        d.FlashOpacity = {0.0, 0.2, 0.4, 0.6, 0.4, 0.2};
+        GameFixture::SetUp();
         // Only the third picture of the strip is red: the flash must take that one.
         QImage strip(3 * 58, 58, QImage::Format_ARGB32);
         strip.fill(Qt::green);
@@ -26,7 +20,7 @@ protected:
     }
     void TearDown() override {
         TheGameImages() = GameImages{};
-        AppFixture::TearDown();
+        GameFixture::TearDown();
     }
 
     static clsMyBtn Make(int16_t number) {
@@ -59,14 +53,14 @@ TEST_F(MyBtnTest, OnlyEditableCellsHoverAndTakeThePress) {
     clsMyBtn cell = Make(0);
     EXPECT_TRUE(cell.MouseMove(101, 120));
     EXPECT_TRUE(cell.MouseDown());
-    EXPECT_EQ(Look(cell, 105, 105), QColor(Qt::darkBlue).rgb());
+    EXPECT_EQ(Look(cell, 105, 105), ShadeColor(0));
     EXPECT_FALSE(Ink().isValid()) << "an empty cell shows no number, even hovered";
 }
 
 TEST_F(MyBtnTest, HighlightLastsOneDrawAndPauseHidesEverything) {
     clsMyBtn cell = Make(5);
     cell.DrawH();
-    EXPECT_EQ(Look(cell, 102, 102), QColor(Qt::yellow).rgb());
+    EXPECT_EQ(Look(cell, 102, 102), FrameColor);
     EXPECT_EQ(Look(cell, 102, 102), qRgb(0, 0, 0)) << "gone in the second draw";
 
     cell.DrawH();
