@@ -1,6 +1,7 @@
 // Cost of one frame of each screen and dialog: its Draw plus the copy to the window's
 // buffer, next to the floor of a full frame, one copy of the 800 x 608 surface. Frames
-// are those of a screen left alone unless the name says otherwise.
+// are those of a screen left alone (argument 0), or frames drawn whole as after anything
+// about the screen changed (argument 1), unless the name says otherwise.
 #include "common/AppState.h"
 #include "common/GameClock.h"
 #include "common/Navigation.h"
@@ -16,6 +17,7 @@
 #include "engine/GameSettings.h"
 #include "engine/Generator.h"
 #include "engine/Random.h"
+#include "game/BoardView.h"
 #include "game/clsGameIntf.h"
 #include "screens/clsHelpsrc.h"
 #include "screens/clsHscore.h"
@@ -40,7 +42,9 @@ void Present(const QImage& buffer, const QRegion& changed) {
 }
 
 void Frames(benchmark::State& state, Screen& screen) {
+    const bool whole = state.range(0) != 0;
     for (auto _ : state) {
+        if (whole) InvalidateFrame();
         screen.Draw();
         PresentBuffer();
     }
@@ -89,19 +93,50 @@ void BM_Options(benchmark::State& state) {
 
 void BM_Loading(benchmark::State& state) { Frames(state, Waiting()); }
 
-void BM_GameWithPadAndHighlight(benchmark::State& state) {
-    DealGame(static_cast<int16_t>(state.range(0)));
-    Switches().HighlightOn = 1;
+// The boards a player sees most: the pad open over a Regular (0) or a Nonomino board (1)
+// with highlight on, every empty cell full of marks (2), a step shown (3), a given's digit
+// tinted wherever it stands (4), and the keyboard's cursor framed (5).
+enum BoardLook { PadRegular, PadNonomino, FullOfMarks, ShownStep, SameDigitTint, KeyboardCursor };
+
+void PointAtCell(int cell) {
+    DispatchMouseMove(static_cast<int16_t>(BoardView::Left + BoardView::CellPitch * (cell % 9) + 29),
+                      static_cast<int16_t>(BoardView::Top + BoardView::CellPitch * (cell / 9) + 29));
+}
+
+void BM_Board(benchmark::State& state) {
+    const auto look = static_cast<BoardLook>(state.range(1));
+    DealGame(look == PadNonomino ? 3 : 0);
+    Switches().HighlightOn = look == KeyboardCursor ? 0 : 1;
     Switches().PadAssist = 1;
-    // Hover the first empty cell, open the pad on it, then point into the board.
-    for (int16_t i = 0; i < 81; ++i) {
-        const int16_t x = static_cast<int16_t>(222 + 60 * (i % 9) + 29);
-        const int16_t y = static_cast<int16_t>(38 + 60 * (i / 9) + 29);
-        DispatchMouseMove(x, y);
-        if (GameIntf().Cursor() == i) {
-            DispatchMouseDown(1);
-            break;
+    switch (look) {
+    case PadRegular:
+    case PadNonomino:
+        // Hover the first empty cell, open the pad on it, then point into the board.
+        for (int cell = 0; cell < 81; ++cell) {
+            PointAtCell(cell);
+            if (GameIntf().Cursor() == cell) {
+                DispatchMouseDown(1);
+                break;
+            }
         }
+        break;
+    case FullOfMarks: GameIntf().FillCandidates(); break;
+    case ShownStep:
+        GameIntf().FillCandidates();
+        GameIntf().ToggleStep();
+        break;
+    case SameDigitTint:
+        for (int cell = 0; cell < 81; ++cell) {
+            if (GameIntf().Cell(cell).Digit() != 0) {
+                PointAtCell(cell);
+                break;
+            }
+        }
+        break;
+    case KeyboardCursor:
+        for (uint8_t right = 0; right < 4; ++right)
+            GameIntf().MoveSelectedGrid(1);
+        break;
     }
     Frames(state, GameIntf());
 }
@@ -138,18 +173,18 @@ void BM_Help(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_SurfaceCopy)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Title)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Title)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TitleHoverEveryFrame)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Options)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Loading)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_GameWithPadAndHighlight)->Arg(0)->Arg(3)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ConfirmDialog)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PauseDialog)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_StageDialog)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_WinDialog)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_GameOverDialog)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Records)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Help)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Options)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Loading)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Board)->ArgsProduct({{0, 1}, {0, 1, 2, 3, 4, 5}})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ConfirmDialog)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PauseDialog)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StageDialog)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WinDialog)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GameOverDialog)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Records)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Help)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

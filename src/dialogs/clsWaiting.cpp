@@ -77,7 +77,7 @@ void clsWaiting::SetProgress(int16_t percent) {
 
 void clsWaiting::Draw() {
     FrameScope frame;
-    backdrop.BackRedraw(2, this, {static_cast<uint32_t>(progress)});
+    backdrop.BackRedraw(2, this, {static_cast<uint32_t>(progress)}, {});
     SetFont(QStringLiteral("Arial"), 12, FontBold);
     SetTextColor(255, 255, 255, 255);
     DrawText(280, 180, QStringLiteral("Loading ...%1%").arg(progress));

@@ -136,23 +136,32 @@ void PresentBuffer() {
     if (!changed.isEmpty()) d.presenter(d.SpeedBuffer, changed);
 }
 
-void PlanFrame(const void* owner, std::vector<uint32_t> look, const QRegion& moved) {
+void PlanFrame(const void* owner, std::vector<uint32_t> look, const QRegion& moved,
+               std::vector<PartLook> parts) {
     DrawState& d = Drawing();
     FramePlan& plan = d.plan;
     look.insert(look.end(), plan.overlayLook.begin(), plan.overlayLook.end());
     plan.overlayLook.clear();
-    const bool resumes = d.Caches && owner != nullptr && plan.owner == owner && plan.look == look;
+    const bool resumes = d.Caches && owner != nullptr && plan.owner == owner &&
+                         plan.look == look && plan.parts.size() == parts.size();
+    QRegion changed = moved;
+    for (size_t i = 0; resumes && i < parts.size(); ++i) {
+        if (parts[i] == plan.parts[i]) continue;
+        changed += plan.parts[i].area;
+        changed += parts[i].area;
+    }
     plan.owner = owner;
     plan.look = std::move(look);
+    plan.parts = std::move(parts);
     if (!resumes) {
         EndLimit(plan);
         plan.wholeDamage = true;
         return;
     }
     plan.limited = true;
-    plan.area = moved;
-    plan.damage += moved;
-    if (QPainter* painter = SurfacePainter()) ClipTo(*painter, moved, Qt::ReplaceClip);
+    plan.area = changed;
+    plan.damage += changed;
+    if (QPainter* painter = SurfacePainter()) ClipTo(*painter, changed, Qt::ReplaceClip);
 }
 
 void AddOverlayLook(std::initializer_list<uint32_t> look) {
@@ -164,6 +173,7 @@ void InvalidateFrame() {
     FramePlan& plan = Drawing().plan;
     plan.owner = nullptr;
     plan.look.clear();
+    plan.parts.clear();
     plan.wholeDamage = true;
     EndLimit(plan);
 }

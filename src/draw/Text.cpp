@@ -147,6 +147,11 @@ QRect TextBounds(const QString& text, const QFont& font) {
 
 } // namespace
 
+QRect TextArea(int16_t x, int16_t y, const QString& text) {
+    const QFont* font = Text().CurrentFont;
+    return font ? TextBounds(text, *font).translated(x, y) : QRect();
+}
+
 void DrawText(int16_t x, int16_t y, const QString& text) {
     const TextState& t = Text();
     if (!t.CurrentFont || !t.TextBrush || !TargetPainter()) return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -21,6 +22,9 @@ void SetTextColor(int blue, int green, int red, int alpha);
 
 // Top-left of an unbounded box; line breaks in the text start new lines.
 void DrawText(int16_t x, int16_t y, const QString& text);
+
+// Where a text drawn at (x, y) in the current font can leave ink.
+QRect TextArea(int16_t x, int16_t y, const QString& text);
 
 // How wide a one-line text is in the current font.
 int TextWidth(const QString& text);

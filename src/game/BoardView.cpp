@@ -173,9 +173,12 @@ void BoardView::FlashTick(int cell) {
     if (cell >= 0 && cell <= 80 && cells[cell].flashStep > 0) --cells[cell].flashStep;
 }
 
-void BoardView::AddLook(std::vector<uint32_t>& look) const {
+void BoardView::AddParts(std::vector<PartLook>& parts) const {
     for (const clsMyBtn& cell : cells)
-        look.push_back(cell.Look());
+        parts.push_back(cell.Part());
+}
+
+void BoardView::AddStepLook(std::vector<uint32_t>& look) const {
     for (const StepMark& mark : stepMarks)
         look.insert(look.end(), {mark.fill, mark.frame});
 }

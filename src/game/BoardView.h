@@ -57,7 +57,9 @@ public:
     void Flash(int cell, int steps);
     void FlashTick(int cell);
 
-    void AddLook(std::vector<uint32_t>& look) const;
+    void AddParts(std::vector<PartLook>& parts) const;
+    // A shown step marks cells over the whole board: it draws the board whole.
+    void AddStepLook(std::vector<uint32_t>& look) const;
     const clsMyBtn& Cell(int i) const { return cells[i]; }
 
 private:

@@ -35,6 +35,11 @@ constexpr int PadHeight = 200;
 constexpr int PadMaxLeft = 620;
 constexpr int PadMaxTop = 400;
 
+bool ButtonEnabled(int button, DigitSet enabled, int hintsLeft, int hintButton) {
+    return button < 9 ? (enabled & DigitBit(button + 1)) != 0
+                      : button != hintButton || hintsLeft > 0;
+}
+
 } // namespace
 
 void NumberPad::init(const std::string& programFolder) {
@@ -73,7 +78,7 @@ void NumberPad::Draw(DigitSet enabled, DigitSet finished, int hintsLeft) {
     DrawCached(background, left, top);
     for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
         clsNBtn& button = buttons[i];
-        button.Enable = i < 9 ? (enabled & DigitBit(i + 1)) != 0 : i != HintButton || hintsLeft > 0;
+        button.Enable = ButtonEnabled(i, enabled, hintsLeft, HintButton);
         button.Done = i < 9 && (finished & DigitBit(i + 1)) != 0;
         button.SetLocation(static_cast<int16_t>(left + ButtonOffsets[i].x),
                            static_cast<int16_t>(top + ButtonOffsets[i].y));
@@ -123,10 +128,14 @@ NumberPad::Press NumberPad::Chosen(int button) {
     return {Choice::Digit, button + 1};
 }
 
-void NumberPad::AddLook(std::vector<uint32_t>& look) const {
-    look.insert(look.end(), {open, static_cast<uint32_t>(left), static_cast<uint32_t>(top),
-                             pencil.Chked, static_cast<uint32_t>(pencil.State())});
-    for (const clsNBtn& button : buttons)
-        look.push_back(
-            static_cast<uint32_t>(button.States << 2 | button.Done << 1 | button.Enable));
+PartLook NumberPad::Part(DigitSet enabled, DigitSet finished, int hintsLeft) const {
+    if (!open) return {};
+    uint64_t look = uint64_t{pencil.Chked} << 2 | static_cast<uint64_t>(pencil.State());
+    look = look << 8 | static_cast<uint64_t>(hintsLeft);
+    for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
+        const bool done = i < 9 && (finished & DigitBit(i + 1)) != 0;
+        look = look << 4 | static_cast<uint64_t>(buttons[i].States) << 2 | uint64_t{done} << 1 |
+               uint64_t{ButtonEnabled(i, enabled, hintsLeft, HintButton)};
+    }
+    return {look, QRect(left, top, PadWidth, PadHeight)};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/FramePlan.h"
 #include "draw/Picture.h"
 #include "engine/Rules.h"
 #include "widgets/clsNBtn.h"
@@ -40,8 +41,8 @@ public:
     void MouseUp() { pencil.MouseUp(); }
     // A digit key, 10 for the eraser keys.
     Press Key(int digitOrEraser);
-    // How the open pad looks, for the board's frame plan.
-    void AddLook(std::vector<uint32_t>& look) const;
+    // How the pad looks drawn with these digits and hints, and where it stands while open.
+    PartLook Part(DigitSet enabled, DigitSet finished, int hintsLeft) const;
 
 private:
     static constexpr int EraserButton = 9;

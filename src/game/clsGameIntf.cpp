@@ -56,6 +56,16 @@ QString GradeCaption(const Puzzle& puzzle) {
 
 uint8_t OptionValue(const clsRadios& group) { return static_cast<uint8_t>(1 - group.value); }
 
+constexpr QPoint TimeLeftAt{25, 50};
+constexpr QRect TimeLeftBar{30, 25, 150, 10};
+
+QString TimeLeftText(int remaining) {
+    return "Left time:" + QString::number(remaining) + " Second";
+}
+
+// The grade above the board and a challenge's time left.
+void UseCaptionFont() { SetFont("Arial Black", 10, FontRegular); }
+
 } // namespace
 
 void clsGameIntf::init(GameModel dealt) {
@@ -114,11 +124,12 @@ void clsGameIntf::ShowOptions() {
 void clsGameIntf::Reload() { flow.FinishIfComplete(game); }
 
 // Only the scan line moves on a board left alone: while nothing else looks different, a
-// frame draws just the strips where the line was and is.
+// frame draws just the strips where the line was and is, and the widgets and cells that
+// look different.
 void clsGameIntf::Draw() {
     FrameScope frame;
     MarkBoard();
-    PlanFrame(this, FrameLook(), board.Moved());
+    PlanFrame(this, FrameLook(), board.Moved(), FrameParts());
     board.Draw(Switches().GamePaused);
     for (clsButton& command : commands)
         command.Draw();
@@ -128,7 +139,7 @@ void clsGameIntf::Draw() {
     if (pad.IsOpen()) pad.Draw(PadDigits(), FinishedDigits(), game.HintsLeft());
 
     // Above the board, left of the game's name, in its green.
-    SetFont("Arial Black", 10, FontRegular);
+    UseCaptionFont();
     SetTextColor(150, 210, 130, 255);
     DrawText(BoardView::Left, 10, gradeText);
     SetTextColor(255, 255, 255, 255);
@@ -141,22 +152,30 @@ void clsGameIntf::Draw() {
     SetTextColor(255, 255, 255, 255);
 }
 
-// Everything that changes how the board looks, but the scan line; a dialog over the board
-// adds its own look to it.
+// What changes the whole board's look; a dialog over the board adds its own look to it.
 std::vector<uint32_t> clsGameIntf::FrameLook() const {
-    std::vector<uint32_t> look{Switches().GamePaused};
-    for (const clsButton& command : commands)
-        look.push_back(command.Look());
-    for (const clsRbtn& radio : radios)
-        look.push_back(radio.Look());
-    board.AddLook(look);
-    look.insert(look.end(), {static_cast<uint32_t>(App().CurrentScreen), Switches().PadAssist,
-                             stepPanel.IsShown(), static_cast<uint32_t>(game.HintsLeft()),
-                             Settings().TrainingMode, static_cast<uint32_t>(flow.StageSeconds())});
-    pad.AddLook(look);
-    for (QChar digit : clock.Text())
-        look.push_back(digit.unicode());
+    std::vector<uint32_t> look{Switches().GamePaused, static_cast<uint32_t>(App().CurrentScreen),
+                               Switches().PadAssist, stepPanel.IsShown(), Settings().TrainingMode};
+    board.AddStepLook(look);
     return look;
+}
+
+// What changes only where it stands: the widgets, the cells, the pad, the clock and a
+// challenge's time left.
+std::vector<PartLook> clsGameIntf::FrameParts() const {
+    std::vector<PartLook> parts;
+    for (const clsButton& command : commands)
+        parts.push_back(command.Part());
+    for (const clsRbtn& radio : radios)
+        parts.push_back(radio.Part());
+    board.AddParts(parts);
+    parts.push_back(pad.Part(PadDigits(), FinishedDigits(), game.HintsLeft()));
+    if (Settings().TrainingMode) {
+        parts.push_back(clock.Part());
+    } else {
+        parts.push_back({static_cast<uint64_t>(flow.StageSeconds()), TimeLeftArea()});
+    }
+    return parts;
 }
 
 // With pad assist on, the pad offers only digits that do not clash.
@@ -193,13 +212,20 @@ void clsGameIntf::MarkBoard() {
     }
 }
 
+QRect clsGameIntf::TimeLeftArea() const {
+    const int remaining = StageTimeAllowed() - flow.StageSeconds();
+    UseCaptionFont();
+    return TextArea(TimeLeftAt.x(), TimeLeftAt.y(), TimeLeftText(remaining)).united(TimeLeftBar);
+}
+
 void clsGameIntf::DrawTimeLeft() {
     const int limit = StageTimeAllowed();
     const int remaining = limit - flow.StageSeconds();
-    DrawText(25, 50, "Left time:" + QString::number(remaining) + " Second");
+    DrawText(TimeLeftAt.x(), TimeLeftAt.y(), TimeLeftText(remaining));
     const float fraction =
         limit > 0 ? static_cast<float>(remaining) / static_cast<float>(limit) : 0.0f;
-    DrawProgressBar(30, 25, 150, 10, fraction);
+    DrawProgressBar(TimeLeftBar.x(), TimeLeftBar.y(), TimeLeftBar.width(), TimeLeftBar.height(),
+                    fraction);
 }
 
 void clsGameIntf::MouseMove(int16_t X, int16_t Y) {

@@ -72,6 +72,8 @@ private:
     void ShowOptions();
 
     std::vector<uint32_t> FrameLook() const;
+    std::vector<PartLook> FrameParts() const;
+    QRect TimeLeftArea() const;
     DigitSet PadDigits() const;
     DigitSet FinishedDigits() const;
     void MarkBoard();

@@ -62,9 +62,8 @@ void clsHelpsrc::Unshow() {
 
 void clsHelpsrc::Draw() {
     FrameScope frame;
-    backdrop.BackRedraw(2, this,
-                        {static_cast<uint32_t>(page), close.Look(), back.Look(), next.Look()},
-                        screenMenu::TitleArea());
+    backdrop.BackRedraw(2, this, {static_cast<uint32_t>(page)},
+                        {close.Part(), back.Part(), next.Part()}, screenMenu::TitleArea());
     backdrop.DrawTitle();
     // The pages carry their own transparency, through which the background shows.
     const DrawState& d = Drawing();

@@ -51,7 +51,7 @@ void clsHscore::Shown(ScreenId /*below*/) {
 
 void clsHscore::Draw() {
     FrameScope frame;
-    backdrop.BackRedraw(2, this, {static_cast<uint32_t>(selectedTab), close.Look()});
+    backdrop.BackRedraw(2, this, {static_cast<uint32_t>(selectedTab)}, {close.Part()});
     FillRectWith(110, 60, 160, 40, selectedTab == ChallengeTab ? bright : dim);
     FillRectWith(270, 60, 160, 40, selectedTab == TrainingTab ? bright : dim);
     SetFont(QStringLiteral("Arial Black"), 12, FontRegular);

@@ -52,9 +52,10 @@ void clsLvlSrc::Shown(ScreenId /*below*/) {
 
 void clsLvlSrc::Draw() {
     FrameScope frame;
-    backdrop.BackRedraw(2, this,
-                        {easy.Look(), normal.Look(), hard.Look(), challenge.Look(), training.Look(),
-                         regular.Look(), nonomino.Look(), ok.Look()});
+    // The type group shows only for training.
+    backdrop.BackRedraw(2, this, {Training()},
+                        {easy.Part(), normal.Part(), hard.Part(), challenge.Part(), training.Part(),
+                         regular.Part(), nonomino.Part(), ok.Part()});
     level.drawFrame(QStringLiteral("Level"), 100, 70, 600, 80);
     mode.drawFrame(QStringLiteral("Mode"), 100, 170, 600, 80);
     easy.Draw();

@@ -95,7 +95,7 @@ void screenMenu::reset() {
 }
 
 void screenMenu::BackRedraw(int16_t mode, const void* owner, std::vector<uint32_t> look,
-                            const QRegion& alsoMoving) {
+                            std::vector<PartLook> parts, const QRegion& alsoMoving) {
     if (!made) {
         InvalidateFrame(); // the caller draws without its backdrop, as for no plan
         return;
@@ -112,7 +112,7 @@ void screenMenu::BackRedraw(int16_t mode, const void* owner, std::vector<uint32_
     RestoreDrawTarget();
     // A cleared layer changed everywhere.
     if (movedEverywhere) InvalidateFrame();
-    PlanFrame(owner, std::move(look), TakeMoved().united(alsoMoving));
+    PlanFrame(owner, std::move(look), TakeMoved().united(alsoMoving), std::move(parts));
     DrawOpaque(layer, 0, 0);
     // The rows below the layer show black too, not what a screen before drew there.
     FillRectBlack(0, LayerHeight, LayerWidth,
@@ -253,8 +253,8 @@ void screenMenu::DrawTitle() {
 
 void screenMenu::Draw() {
     FrameScope frame;
-    BackRedraw(2, this,
-               {beginGame.Look(), help.Look(), loadGame.Look(), records.Look(), exitGame.Look()},
+    BackRedraw(2, this, {},
+               {beginGame.Part(), help.Part(), loadGame.Part(), records.Part(), exitGame.Part()},
                TitleArea());
     DrawTitle();
     beginGame.Draw();

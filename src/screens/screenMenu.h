@@ -26,12 +26,13 @@ public:
     void Draw() override;
     void MouseMove(int16_t X, int16_t Y) override;
     // Advances the falling digits one frame and draws them as the backdrop of owner's
-    // frame: whole when owner looked different last frame, else only where digits moved
-    // and over alsoMoving, with the rest of the frame kept inside that too. Mode 2 moves
-    // every column; any other mode holds the columns past 20 whose parity equals it.
-    // Every screen passes 2. Called inside a FrameScope that covers the owner's drawing.
+    // frame: whole when owner looked different last frame, else only where digits moved,
+    // over alsoMoving and where parts look different, with the rest of the frame kept
+    // inside that too. Mode 2 moves every column; any other mode holds the columns past 20
+    // whose parity equals it. Every screen passes 2. Called inside a FrameScope that covers
+    // the owner's drawing.
     void BackRedraw(int16_t mode, const void* owner, std::vector<uint32_t> look,
-                    const QRegion& alsoMoving = QRegion());
+                    std::vector<PartLook> parts, const QRegion& alsoMoving = QRegion());
     // Where the title and its moving light lie.
     static QRect TitleArea();
     void MouseDown(int16_t button) override;

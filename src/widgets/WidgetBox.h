@@ -2,6 +2,8 @@
 
 #include "draw/Rect.h"
 
+#include <QRect>
+
 #include <cstdint>
 
 // Where a widget stands. Its hit area is fixed when it is placed, from the size it has
@@ -20,6 +22,8 @@ struct WidgetBox {
     }
 
     bool Under(int16_t x, int16_t y) const { return PointInRect(x, y, hit); }
+    // Where the widget draws.
+    QRect Area() const { return {left, top, width, height}; }
 };
 
 // The pointer rule the widgets share (0 normal, 1 hover, 2 pressed): off the widget it

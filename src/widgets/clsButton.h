@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/FramePlan.h"
 #include "widgets/WidgetBox.h"
 
 #include <QString>
@@ -24,6 +25,8 @@ public:
     int16_t State() const { return state; }
     // Everything that changes how the button looks once it is placed.
     uint32_t Look() const { return static_cast<uint32_t>(state) << 1 | uint32_t{enabled}; }
+    // The look and where the button stands, caption included.
+    PartLook Part() const { return {Look(), box.Area()}; }
     bool Enabled() const { return enabled; }
     int16_t Width() const { return box.width; }
 

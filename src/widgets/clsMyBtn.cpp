@@ -56,6 +56,11 @@ uint32_t clsMyBtn::Look() const {
            uint32_t{cursorFrame} << 23;
 }
 
+PartLook clsMyBtn::Part() const {
+    constexpr int Reach = 4;
+    return {Look(), box.Area().adjusted(-Reach, -Reach, Reach, Reach)};
+}
+
 void clsMyBtn::DrawTospeedBuffer(Graphics& g) const {
     DrawCached(Drawing().BlockImages[shade], box.left, box.top, &g);
 }

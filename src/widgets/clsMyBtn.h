@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/Color.h"
+#include "draw/FramePlan.h"
 #include "draw/Graphics.h"
 #include "engine/Rules.h"
 #include "widgets/WidgetBox.h"
@@ -42,6 +43,8 @@ public:
     bool Contains(int16_t x, int16_t y) const { return box.Under(x, y); }
     // Everything that decides how the cell looks, packed into one value.
     uint32_t Look() const;
+    // The look and where the cell draws: its flash reaches a little past its box.
+    PartLook Part() const;
     bool MouseMove(int16_t X, int16_t Y);
     bool MouseDown() const { return Enabled && OnMove; }
 

@@ -7,12 +7,28 @@ void clsNumber::SetLocation(int16_t m_Left, int16_t m_top) {
     top = m_top;
 }
 
+namespace {
+
+// Before the first clock second the clock still reads zero.
+QString Shown(const QString& text) { return text.isEmpty() ? QStringLiteral("00:00:00") : text; }
+
+void UseClockFont() { SetFont(QStringLiteral("Dotum"), 22, FontRegular); }
+
+} // namespace
+
 void clsNumber::Draw() {
-    // Before the first clock second the clock still reads zero.
-    if (text.isEmpty()) text = QStringLiteral("00:00:00");
-    SetFont(QStringLiteral("Dotum"), 22, FontRegular);
+    UseClockFont();
     SetTextColor(255, 255, 255, 255);
-    DrawText(left, top, text);
+    DrawText(left, top, Shown(text));
+}
+
+PartLook clsNumber::Part() const {
+    const QString shown = Shown(text);
+    uint64_t look = 0;
+    for (QChar c : shown)
+        look = look << 8 | c.unicode();
+    UseClockFont();
+    return {look, TextArea(left, top, shown)};
 }
 
 QString clsNumber::ClockText(int hours, int minutes, int seconds) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "draw/FramePlan.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -10,6 +12,8 @@ public:
     void SetText(const QString& shown) { text = shown; }
     const QString& Text() const { return text; }
     void Draw();
+    // The clock's text, a character a byte, and where it leaves ink.
+    PartLook Part() const;
 
     // "hh:mm:ss", each part with at least two digits.
     static QString ClockText(int hours, int minutes, int seconds);

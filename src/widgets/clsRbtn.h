@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/FramePlan.h"
 #include "widgets/WidgetBox.h"
 
 #include <QString>
@@ -22,6 +23,7 @@ public:
     int16_t State() const { return state; }
     // Everything that changes how the box looks once it is placed.
     uint32_t Look() const { return static_cast<uint32_t>(state) << 1 | Chked; }
+    PartLook Part() const { return {Look(), box.Area()}; }
 
 private:
     QString caption;

@@ -72,6 +72,31 @@ TEST_F(BoardFrames, DialogsAndTheSolutionLookTheSameBothWays) {
     });
 }
 
+// Marks, a shown step, the tint of the digit under the pointer and the cursor frame of the
+// arrow keys are redrawn only over the cells and widgets they change.
+TEST_F(BoardFrames, MarksStepTintAndCursorLookTheSameBothWays) {
+    SameBothWays([](const std::function<void(int)>& Frame) {
+        StartRegular({0, 1, 2, 10, 12, 20, 30, 40, 50, 60, 70, 80});
+        Frame(2);
+        for (int16_t key : {KeyM, KeyH}) {
+            DispatchKeyDown(key, 0); // every empty cell marked, then the next step shown
+            Frame(2);
+        }
+        Switches().HighlightOn = 1;
+        for (int given : {3, 4, 13}) { // the pointer on digits that stand elsewhere too
+            DispatchMouseMove(static_cast<int16_t>(CellCenter(given).x()),
+                              static_cast<int16_t>(CellCenter(given).y()));
+            Frame(2);
+        }
+        DispatchKeyDown(KeyH, 0);
+        Switches().HighlightOn = 0;
+        for (int16_t key : {KeyRight, KeyRight, KeyDown, KeyLeft}) {
+            DispatchKeyDown(key, 0);
+            Frame(2);
+        }
+    });
+}
+
 // While the board draws only the scan line's strips, whatever else changes must show: the
 // pad's buttons under the pointer, a challenge's time running out, and the credits of the
 // win dialog while Ctrl+A is held.

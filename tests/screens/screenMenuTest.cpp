@@ -23,7 +23,7 @@ TEST_F(TitleScreen, OpensOnBlackWithColumnsStartingEveryOtherFrame) {
     EXPECT_EQ(Menu().ActiveCount(), 0);
     std::vector<int> counts;
     for (int frame = 0; frame < 4; ++frame) {
-        Menu().BackRedraw(2, nullptr, {});
+        Menu().BackRedraw(2, nullptr, {}, {});
         counts.push_back(Menu().ActiveCount());
     }
     EXPECT_EQ(counts, (std::vector<int>{1, 1, 2, 2}));
@@ -40,7 +40,7 @@ TEST_F(TitleScreen, OpensOnBlackWithColumnsStartingEveryOtherFrame) {
 TEST_F(TitleScreen, RainNeverHoldsMoreThanFortySixColumns) {
     int most = 0;
     for (int frame = 0; frame < 3000; ++frame) {
-        Menu().BackRedraw(0, nullptr, {});
+        Menu().BackRedraw(0, nullptr, {}, {});
         most = std::max(most, Menu().ActiveCount());
     }
     EXPECT_EQ(most, 46);
