@@ -177,8 +177,3 @@ void BoardView::AddParts(std::vector<PartLook>& parts) const {
     for (const clsMyBtn& cell : cells)
         parts.push_back(cell.Part());
 }
-
-void BoardView::AddStepLook(std::vector<uint32_t>& look) const {
-    for (const StepMark& mark : stepMarks)
-        look.insert(look.end(), {mark.fill, mark.frame});
-}

@@ -58,8 +58,6 @@ public:
     void FlashTick(int cell);
 
     void AddParts(std::vector<PartLook>& parts) const;
-    // A shown step marks cells over the whole board: it draws the board whole.
-    void AddStepLook(std::vector<uint32_t>& look) const;
     const clsMyBtn& Cell(int i) const { return cells[i]; }
 
 private:

@@ -153,11 +153,10 @@ void clsGameIntf::Draw() {
 }
 
 // What changes the whole board's look; a dialog over the board adds its own look to it.
+// A shown step's marks on the cells come and go with its panel.
 std::vector<uint32_t> clsGameIntf::FrameLook() const {
-    std::vector<uint32_t> look{Switches().GamePaused, static_cast<uint32_t>(App().CurrentScreen),
-                               Switches().PadAssist, stepPanel.IsShown(), Settings().TrainingMode};
-    board.AddStepLook(look);
-    return look;
+    return {Switches().GamePaused, static_cast<uint32_t>(App().CurrentScreen), Switches().PadAssist,
+            stepPanel.IsShown(), Settings().TrainingMode};
 }
 
 // What changes only where it stands: the widgets, the cells, the pad, the clock and a
