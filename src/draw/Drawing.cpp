@@ -1,6 +1,7 @@
 #include "draw/Drawing.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 #include <QLinearGradient>
 #include <cstring>
 
@@ -29,7 +30,7 @@ void MakeButtonBrushes(DrawState& d) {
 }
 
 ImageHandle LoadFile(const std::string& path) {
-    QImage image(QString::fromStdString(path));
+    QImage image = ReadPicture(path);
     if (image.isNull()) {
         const auto& missing = Drawing().missingFile;
         if (missing && !QFileInfo::exists(QString::fromStdString(path))) missing(path);
@@ -41,6 +42,17 @@ ImageHandle LoadFile(const std::string& path) {
 }
 
 } // namespace
+
+// Every picture of ours is a BMP or a PNG, whatever its name ends in. Read by Qt's own code
+// for that format: a reader left to guess, or even to check the format it is given, loads
+// every image plugin installed to ask it, and they stay in memory.
+QImage ReadPicture(const std::string& path) {
+    const std::string tail = path.size() >= 4 ? path.substr(path.size() - 4) : path;
+    QImageReader reader(QString::fromStdString(path),
+                        tail == ".bmp" || tail == ".BMP" ? "BMP" : "PNG");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 DrawState& Drawing() {
     static DrawState state;
@@ -142,8 +154,8 @@ void PlanFrame(const void* owner, std::vector<uint32_t> look, const QRegion& mov
     FramePlan& plan = d.plan;
     look.insert(look.end(), plan.overlayLook.begin(), plan.overlayLook.end());
     plan.overlayLook.clear();
-    const bool resumes = d.Caches && owner != nullptr && plan.owner == owner &&
-                         plan.look == look && plan.parts.size() == parts.size();
+    const bool resumes = d.Caches && owner != nullptr && plan.owner == owner && plan.look == look &&
+                         plan.parts.size() == parts.size();
     QRegion changed = moved;
     for (size_t i = 0; resumes && i < parts.size(); ++i) {
         if (parts[i] == plan.parts[i]) continue;

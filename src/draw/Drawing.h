@@ -82,6 +82,8 @@ std::unique_ptr<Graphics> GetImageGraphics(const ImageHandle& image);
 // Told the path of an image file that is not there (not of one that fails to decode).
 void SetMissingFileHandler(std::function<void(const std::string&)> handler);
 
+// A picture file of the game's as it is, or a null image when it cannot be read.
+QImage ReadPicture(const std::string& path);
 ImageHandle LoadImage(const std::string& path);
 ImageHandle LoadCachedImage(const std::string& path);
 

@@ -1,6 +1,7 @@
 #include "shell/Form1.h"
 
 #include "common/AppState.h"
+#include "draw/Drawing.h"
 #include "shell/Dispatcher.h"
 #include "shell/Picture1.h"
 
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPalette>
+#include <QPixmap>
 #include <QScreen>
 
 Form1::Form1() : picture(new Picture1(this)) {
@@ -20,7 +22,7 @@ Form1::Form1() : picture(new Picture1(this)) {
     dark.setColor(QPalette::Window, Qt::black);
     setPalette(dark);
     setAutoFillBackground(true);
-    setWindowIcon(QIcon(QString::fromStdString(App().ProgramFolder + "/res/icon.png")));
+    setWindowIcon(QIcon(QPixmap::fromImage(ReadPicture(App().ProgramFolder + "/res/icon.png"))));
     picture->setGeometry(0, 0, 791, 608);
     picture->setFocus();
 
