@@ -199,13 +199,15 @@ QPainter* TargetPainter() {
     return &target->Painter();
 }
 
+bool ReachesFrame(const QRect& bounds) {
+    const DrawState& d = Drawing();
+    return !d.plan.limited || d.TargetGraphics != d.speedGraphics.get() ||
+           d.plan.area.intersects(bounds);
+}
+
 QPainter* PainterFor(const QRect& bounds) {
     QPainter* painter = TargetPainter();
-    const DrawState& d = Drawing();
-    if (painter && d.plan.limited && d.TargetGraphics == d.speedGraphics.get() &&
-        !d.plan.area.intersects(bounds))
-        return nullptr;
-    return painter;
+    return painter && ReachesFrame(bounds) ? painter : nullptr;
 }
 
 void DrawInParts(const QRect& bounds, const std::function<void(QPainter&, const QRect&)>& draw) {

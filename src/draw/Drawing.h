@@ -62,8 +62,10 @@ void PresentBuffer();
 // The painter of the current target; none once the drawing layer is shut down, and every
 // drawing operation then does nothing.
 QPainter* TargetPainter();
-// The same, or none when what is about to be drawn inside bounds would fall wholly outside
-// the part that moved in a frame drawing only that: it is already on the surface.
+// Whether drawing inside bounds can change anything: not when the frame being drawn on the
+// surface keeps to a part that bounds misses, for what is there already stays.
+bool ReachesFrame(const QRect& bounds);
+// The target's painter, or none when drawing inside bounds would not reach the frame.
 QPainter* PainterFor(const QRect& bounds);
 // Calls draw with the target's painter for the part of bounds that can change: all of it,
 // or in a frame drawing only what moved each of its pieces inside that, since the painter

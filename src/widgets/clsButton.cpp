@@ -32,6 +32,7 @@ void clsButton::Draw() {
     const auto dy = static_cast<int>(std::lrint((box.height - CaptionHeight) / 2.0));
     // A caption wider than the button widens it for good; the hit area stays as placed.
     if (box.width < estimate + 10) box.width = static_cast<int16_t>(estimate + 10);
+    if (!ReachesFrame(box.Area())) return;
 
     const DrawState& d = Drawing();
     const QBrush& brush = !enabled     ? d.ButtonBrushDisabled[palette]

@@ -56,17 +56,20 @@ uint32_t clsMyBtn::Look() const {
            uint32_t{cursorFrame} << 23;
 }
 
-PartLook clsMyBtn::Part() const {
+// The flash reaches a little past the cell's box.
+QRect clsMyBtn::DrawnArea() const {
     constexpr int Reach = 4;
-    return {Look(), box.Area().adjusted(-Reach, -Reach, Reach, Reach)};
+    return box.Area().adjusted(-Reach, -Reach, Reach, Reach);
 }
+
+PartLook clsMyBtn::Part() const { return {Look(), DrawnArea()}; }
 
 void clsMyBtn::DrawTospeedBuffer(Graphics& g) const {
     DrawCached(Drawing().BlockImages[shade], box.left, box.top, &g);
 }
 
 void clsMyBtn::Draw(bool mpause) {
-    if (!mpause) {
+    if (!mpause && ReachesFrame(DrawnArea())) {
         const DrawState& d = Drawing();
         if (Highlighted) DrawCached(d.BlockFrameImage, box.left, box.top);
         // Hover lifts the cell's own shade over the board and any highlight.

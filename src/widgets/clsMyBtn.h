@@ -43,7 +43,7 @@ public:
     bool Contains(int16_t x, int16_t y) const { return box.Under(x, y); }
     // Everything that decides how the cell looks, packed into one value.
     uint32_t Look() const;
-    // The look and where the cell draws: its flash reaches a little past its box.
+    // The look and where the cell draws.
     PartLook Part() const;
     bool MouseMove(int16_t X, int16_t Y);
     bool MouseDown() const { return Enabled && OnMove; }
@@ -52,6 +52,7 @@ public:
     DigitSet Marks() const { return marks; }
 
 private:
+    QRect DrawnArea() const;
     void DrawNumber() const;
 
     int digit = 0;

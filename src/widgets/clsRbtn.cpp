@@ -29,6 +29,7 @@ void clsRbtn::init(const QString& text, int16_t Wid, int16_t hei, uint8_t colorp
 void clsRbtn::SetLocation(int16_t m_Left, int16_t m_top) { box.Place(m_Left, m_top); }
 
 void clsRbtn::Draw() {
+    if (!ReachesFrame(box.Area())) return;
     // lrint rounds a half to the even neighbour, as the layout expects.
     const auto dx = static_cast<int>(
         std::lrint((box.width - CharWidth * static_cast<int>(caption.size())) / 2.0));
