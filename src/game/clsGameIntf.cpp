@@ -239,7 +239,8 @@ void clsGameIntf::MouseMove(int16_t X, int16_t Y) {
     for (clsRadios& group : options)
         group.MouseMove(underStep ? -1 : X, underStep ? -1 : Y);
     // The cursor the keys moved stays until the pointer comes over the board.
-    if (keyboardMovedLast && board.CellAt(X, Y) == -1) return;
+    pointerOnBoard = board.CellAt(X, Y) != -1;
+    if (keyboardMovedLast && !pointerOnBoard) return;
     keyboardMovedLast = false;
     CursorCell = static_cast<int16_t>(board.MouseMove(X, Y));
 }
@@ -267,6 +268,8 @@ void clsGameIntf::PadClosedDown() {
         HideStep();
         return;
     }
+    // A click off the board is for what lies under the pointer, not the keys' cursor.
+    if (keyboardMovedLast && !pointerOnBoard) return;
     if (const int cell = board.MouseDown(); cell != -1) OpenPad(cell);
 }
 

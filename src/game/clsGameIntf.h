@@ -103,6 +103,7 @@ private:
     int16_t FlashCell = -1;
     // The arrow keys, not the pointer, moved the cursor last.
     bool keyboardMovedLast = false;
+    bool pointerOnBoard = false;
 
     std::array<clsButton, CommandCount> commands;
     std::array<clsRbtn, 2 * OptionCount> radios;

@@ -187,6 +187,8 @@ TEST_F(GameScreenTest, HighlightCursorFrameAndTintShowWhereThePlayerLooks) {
     PointAt({700, 20});
     Tick();
     EXPECT_EQ(Corner(10, 2, 29), cursor) << "the pointer is not over the board";
+    Click({700, 20});
+    EXPECT_FALSE(Game().PadOpen()) << "a click off the board leaves the cursor's cell alone";
     PointAt(CellCenter(0));
     Tick();
     EXPECT_NE(Corner(10, 2, 29), cursor);
