@@ -54,6 +54,11 @@ TEST_F(DrawingTest, MissingImageDrawsNothing) {
     EXPECT_EQ(Pixel(5, 5), qRgb(1, 2, 3));
 }
 
+// Alpha, then blue, green and red, each clamped to a byte.
+TEST_F(DrawingTest, MakeColorTakesBlueGreenRedOrderAndClampsColours) {
+    EXPECT_EQ(MakeColor(128, 300, 0x34, -5), 0x800034FFu);
+}
+
 // The pressed fill is at least 200 alpha, the resting fill at most 128; a share of a pixel
 // rounds half to even (2.5 to 2, 49.5 and a little to 50).
 TEST_F(DrawingTest, ProgressBarFillsRoundedShareWithThePressedBrush) {

@@ -44,7 +44,7 @@ TEST(Rules, FullGridsAndClashesInAnyUnit) {
     EXPECT_TRUE(HasClash(grid, NonominoTemplates()[0].layout));
     std::swap(grid[0][0], grid[1][0]); // row 0 now holds a digit twice
     EXPECT_TRUE(HasClash(grid, RegularLayout));
-    grid[4][4] = 0;
+    grid[8][8] = 0; // the last cell too
     EXPECT_FALSE(IsFull(grid));
 }
 

@@ -106,7 +106,9 @@ TEST_F(GameScreenTest, HShowsTheNextStepAndMFillsCandidatesOutsideAChallenge) {
     StartRegular({10, 11, 12});
     Tick();
     const QRect cell12(402, 98, 58, 58);
+    const QRect cell21 = cell12.translated(0, 60); // in cell 12's box, not in its row
     const QImage plain = Drawing().SpeedBuffer.copy(cell12);
+    const QImage plainBelow = Drawing().SpeedBuffer.copy(cell21);
     DispatchKeyDown(KeyH, 0);
     Tick();
     ASSERT_TRUE(Game().ShownStep().IsShown());
@@ -114,6 +116,7 @@ TEST_F(GameScreenTest, HShowsTheNextStepAndMFillsCandidatesOutsideAChallenge) {
     EXPECT_FALSE(TextsWith("NEXT STEP").empty());
     EXPECT_FALSE(TextsWith("GRADE: GENTLE").empty()) << "singles solve it";
     EXPECT_NE(Drawing().SpeedBuffer.copy(cell12), plain) << "cell 12 is marked";
+    EXPECT_NE(Drawing().SpeedBuffer.copy(cell21), plainBelow) << "and the box that makes it so";
     EXPECT_EQ(Value(12), 0) << "nothing is placed";
     DispatchKeyDown(KeyH, 0);
     EXPECT_FALSE(Game().ShownStep().IsShown());
