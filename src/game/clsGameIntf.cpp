@@ -129,14 +129,16 @@ void clsGameIntf::Reload() { flow.FinishIfComplete(game); }
 void clsGameIntf::Draw() {
     FrameScope frame;
     MarkBoard();
-    PlanFrame(this, FrameLook(), board.Moved(), FrameParts());
+    const DigitSet padDigits = PadDigits();
+    const DigitSet finished = FinishedDigits();
+    PlanFrame(this, FrameLook(), board.Moved(), FrameParts(padDigits, finished));
     board.Draw(Switches().GamePaused);
     for (clsButton& command : commands)
         command.Draw();
     for (clsRbtn& radio : radios)
         radio.Draw();
     stepPanel.Draw();
-    if (pad.IsOpen()) pad.Draw(PadDigits(), FinishedDigits(), game.HintsLeft());
+    if (pad.IsOpen()) pad.Draw(padDigits, finished, game.HintsLeft());
 
     // Above the board, left of the game's name, in its green.
     UseCaptionFont();
@@ -161,14 +163,14 @@ std::vector<uint32_t> clsGameIntf::FrameLook() const {
 
 // What changes only where it stands: the widgets, the cells, the pad, the clock and a
 // challenge's time left.
-std::vector<PartLook> clsGameIntf::FrameParts() const {
+std::vector<PartLook> clsGameIntf::FrameParts(DigitSet padDigits, DigitSet finished) const {
     std::vector<PartLook> parts;
     for (const clsButton& command : commands)
         parts.push_back(command.Part());
     for (const clsRbtn& radio : radios)
         parts.push_back(radio.Part());
     board.AddParts(parts);
-    parts.push_back(pad.Part(PadDigits(), FinishedDigits(), game.HintsLeft()));
+    parts.push_back(pad.Part(padDigits, finished, game.HintsLeft()));
     if (Settings().TrainingMode) {
         parts.push_back(clock.Part());
     } else {
@@ -211,15 +213,17 @@ void clsGameIntf::MarkBoard() {
     }
 }
 
+int clsGameIntf::SecondsLeft() const { return StageTimeAllowed() - flow.StageSeconds(); }
+
 QRect clsGameIntf::TimeLeftArea() const {
-    const int remaining = StageTimeAllowed() - flow.StageSeconds();
     UseCaptionFont();
-    return TextArea(TimeLeftAt.x(), TimeLeftAt.y(), TimeLeftText(remaining)).united(TimeLeftBar);
+    return TextArea(TimeLeftAt.x(), TimeLeftAt.y(), TimeLeftText(SecondsLeft()))
+        .united(TimeLeftBar);
 }
 
 void clsGameIntf::DrawTimeLeft() {
     const int limit = StageTimeAllowed();
-    const int remaining = limit - flow.StageSeconds();
+    const int remaining = SecondsLeft();
     DrawText(TimeLeftAt.x(), TimeLeftAt.y(), TimeLeftText(remaining));
     const float fraction =
         limit > 0 ? static_cast<float>(remaining) / static_cast<float>(limit) : 0.0f;

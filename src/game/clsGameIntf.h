@@ -72,7 +72,9 @@ private:
     void ShowOptions();
 
     std::vector<uint32_t> FrameLook() const;
-    std::vector<PartLook> FrameParts() const;
+    // Given the pad's digits and the finished ones, which a frame works out once.
+    std::vector<PartLook> FrameParts(DigitSet padDigits, DigitSet finished) const;
+    int SecondsLeft() const;
     QRect TimeLeftArea() const;
     DigitSet PadDigits() const;
     DigitSet FinishedDigits() const;
