@@ -14,8 +14,6 @@ namespace {
 
 // Far more than any record file the game writes; a larger file is no record file.
 constexpr size_t LargestRecordFile = 64 * 1024;
-// How long a record waits for another copy of the game to finish writing its own.
-constexpr int LockWaitMs = 2000;
 
 struct Table {
     const char* file;
@@ -113,7 +111,7 @@ std::string AskHolderName(bool training) {
 std::string Store(const Table& table, size_t i, const std::string& name, int32_t value) {
     const std::string path = PathOf(table);
     QLockFile lock(QString::fromStdString(path + ".lock"));
-    if (!lock.tryLock(LockWaitMs)) {
+    if (!lock.tryLock(OtherCopyWaitMs)) {
         return lock.error() == QLockFile::LockFailedError
                    ? "another copy of the game kept the records busy"
                    : "its folder " + App().RecordsFolder + " cannot be written to";

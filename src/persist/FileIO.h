@@ -12,5 +12,9 @@ std::optional<std::string> ReadFileHead(const std::string& path, size_t maxBytes
 // failure never leaves half a file. Empty text on success, otherwise the system's reason.
 std::string WriteFileAtomically(const std::string& path, const std::string& bytes);
 
+// How long a write shared between copies of the game waits, at most, for the lock another
+// copy holds while it writes its own.
+inline constexpr int OtherCopyWaitMs = 2000;
+
 // True when the path names an existing file (not a folder); any error counts as false.
 bool FileExists(const std::string& path);

@@ -19,8 +19,6 @@
 namespace {
 
 constexpr const char* Filter = "*.sv";
-// How long a resume file waits for another copy of the game to finish writing its own.
-constexpr int LockWaitMs = 2000;
 
 SavedGame CurrentGame(const GameModel& model) {
     const GameSettings& s = Settings();
@@ -161,7 +159,7 @@ std::string ResumePath() { return App().RecordsFolder + "/resume.sv"; }
 // Two copies of the game may close at once: the one that closes last wins, whole.
 std::string WriteResume(const GameModel& model) {
     QLockFile lock(QString::fromStdString(ResumePath() + ".lock"));
-    if (!lock.tryLock(LockWaitMs)) return "another copy of the game is writing it";
+    if (!lock.tryLock(OtherCopyWaitMs)) return "another copy of the game is writing it";
     SavedGame game = CurrentGame(model);
     game.hintsLeft = model.HintsLeft();
     return WriteFileAtomically(ResumePath(), EncodeSavedGame(game));
