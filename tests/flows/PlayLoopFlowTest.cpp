@@ -1,15 +1,14 @@
-#include "common/Navigation.h"
-#include "common/Switches.h"
+#include "engine/Hooks.h"
 #include "persist/BestRecords.h"
 #include "persist/FileIO.h"
-#include "persist/SavedGameFile.h"
 #include "persist/SavedGames.h"
+#include "screens/clsHelpsrc.h"
 #include "screens/screenMenu.h"
 #include "shell/Main.h"
+#include "shell/Resume.h"
 #include "support/GameFixture.h"
 
-#include <algorithm>
-#include <string>
+#include <functional>
 
 namespace {
 
@@ -30,11 +29,10 @@ protected:
     // The last cell of a game started with the single hole 40.
     static void FillLastCell() { Enter(40, Solved(4, 4) - 1); }
 
-    long Chimes() const { return std::count(sounds.begin(), sounds.end(), "play Con from 0"); }
     std::string FileBytes(const std::string& name) const {
         return ReadFileHead(App().RecordsFolder + "/" + name, 1000).value_or("(missing)");
     }
-    std::string SavePath(const char* name) const { return App().SaveFolder + "/" + name; }
+    std::string SavePath(const std::string& name) const { return App().SaveFolder + "/" + name; }
     // Back to the title, where LOAD GAME opens the file named next.
     void LoadFromTheTitle(const std::string& path) {
         Navigator().ReturnToMenu();
@@ -44,6 +42,39 @@ protected:
     }
 };
 
+// Training goes through loading to a running game; a challenge opens on its first stage
+// with the clock held.
+TEST_F(PlayLoop, TrainingGoesThroughLoadingToARunningGameAndAChallengeWaitsOnItsFirstStage) {
+    Menu().init();
+    Menu().Draw();
+    Click(BeginGame);
+    ASSERT_EQ(App().CurrentScreen, 1);
+    Tick();
+    Click(Hard);
+    Click(Nonomino);
+    Click(OptionsOk);
+    ASSERT_FALSE(pumps.empty());
+    EXPECT_TRUE(std::all_of(pumps.begin(), pumps.end(), [](int s) { return s == 4; }))
+        << "dealt behind the loading screen";
+    EXPECT_EQ(DescribeGame(), "screen=2 training level=2 type=3 clock=0 running");
+    const int16_t* given = &Sudoku().GivenGrid[0][0];
+    EXPECT_EQ(std::count(given, given + 81, 0), 81 - 27);
+    EXPECT_EQ(Settings().ChallengeLevel, 2);
+    Tick(TicksPerSecond + 1);
+    EXPECT_EQ(Clock().ct_s, 1);
+
+    Navigator().ReturnToMenu();
+    Settings().Stage = 4; // left over from an earlier challenge, with its score
+    Settings().ChallengeScore = 3123;
+    Click(BeginGame);
+    Click(Challenge);
+    Click(OptionsOk);
+    EXPECT_EQ(DescribeGame(), "screen=8 stage=0/0 score=0/-1 level=0 type=0 clock=0 held paused");
+    Tick(TicksPerSecond * 2);
+    Click(Continue);
+    EXPECT_EQ(DescribeGame(), "screen=2 stage=0/0 score=0/-1 level=0 type=0 clock=0 running");
+}
+
 TEST_F(PlayLoop, FinishedTrainingGameChimesKeepsItsRecordAndShowsTheWinDialog) {
     Settings().Level = 1;
     StartRegular({40});
@@ -51,7 +82,7 @@ TEST_F(PlayLoop, FinishedTrainingGameChimesKeepsItsRecordAndShowsTheWinDialog) {
     platform.names = {"Ann"};
     FillLastCell();
 
-    EXPECT_EQ(Chimes(), 1);
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "play Con from 0"), 1) << "chimes";
     EXPECT_EQ(platform.asked, Lines{"name: Best record-Tranning | " + NamePrompt});
     EXPECT_EQ(Records().TrainingRecordTimes[1], 300);
     EXPECT_EQ(DescribeGame(), "screen=5 training level=1 type=0 clock=300 held");
@@ -177,7 +208,7 @@ TEST_F(PlayLoop, SavedGamesComeBackFromTheTitleWithTheirMarksClockAndStage) {
 
     const QDate today = QDate::currentDate();
     const std::string proposed =
-        SavePath(DefaultSaveName(today.year(), today.month(), today.day()).c_str());
+        SavePath(DefaultSaveName(today.year(), today.month(), today.day()));
     EXPECT_EQ(platform.asked, (Lines{"save: Save Game to file | " + proposed,
                                      "message: Korvel Sudoku | Game has been saved to " + path}));
     const std::string bytes = ReadFileHead(path, 1000).value_or("");
@@ -227,8 +258,9 @@ TEST_F(PlayLoop, SavedGamesComeBackFromTheTitleWithTheirMarksClockAndStage) {
 
 // A file cut short or out of range, one whose digits break the rules of its regions, and a
 // challenge stage whose clock has reached its limit (350 seconds on the first stage at level
-// 2): it could only end the moment it loads.
-TEST_F(PlayLoop, DamagedFileIsRefusedWithAMessageAndChangesNothing) {
+// 2): it could only end the moment it loads. Then a file named on the command line: explained
+// when it cannot be opened, on its board when it can.
+TEST_F(PlayLoop, DamagedFileIsRefusedWithAMessageAndAGoodOneOnTheCommandLineStarts) {
     SavedGame twice = SampleGame(SavedGame::Kind::Training, {0, 1});
     twice.current[0][0] = twice.current[0][1] = 5; // the same digit twice in row 0
     SavedGame late = SampleGame(SavedGame::Kind::Challenge, {10, 40});
@@ -238,9 +270,9 @@ TEST_F(PlayLoop, DamagedFileIsRefusedWithAMessageAndChangesNothing) {
     Settings().Level = 2;
     Menu().init();
     Tick();
+    const std::string path = SavePath("bad.sv");
     for (const std::string& bytes :
          {"T9" + std::string(400, '\0'), EncodeSavedGame(twice), EncodeSavedGame(late)}) {
-        const std::string path = SavePath("bad.sv");
         ASSERT_TRUE(WriteFileAtomically(path, bytes).empty());
         platform.fileNames = {path};
         Click(place::LoadGame);
@@ -251,36 +283,195 @@ TEST_F(PlayLoop, DamagedFileIsRefusedWithAMessageAndChangesNothing) {
         EXPECT_EQ(Game().Model().ThePuzzle().givens, Grid{});
     }
 
-    platform.fileNames = {SavePath("none.sv")};
+    const std::string gone =
+        "message: Korvel Sudoku | The file " + SavePath("gone.sv") + " could not be opened.";
+    platform.fileNames = {SavePath("gone.sv")};
     Click(place::LoadGame);
-    EXPECT_EQ(platform.asked.back(),
-              "message: Korvel Sudoku | The file " + SavePath("none.sv") + " could not be opened.");
-}
-
-// A file named on the command line starts on its board; one that cannot be used is
-// explained, then the title stays.
-TEST_F(PlayLoop, AFileFromTheCommandLineStartsOnItsBoard) {
-    SavedGame saved = SampleGame(SavedGame::Kind::Training, {10, 40});
-    saved.ct_m = 4;
-    const std::string path = SavePath("26-01-31.sv");
-    ASSERT_TRUE(WriteFileAtomically(path, EncodeSavedGame(saved)).empty());
-    Menu().init();
-    OpenSavedGame(path);
-    EXPECT_EQ(DescribeGame(), "screen=2 training level=0 type=0 clock=240 running");
-    EXPECT_EQ(Game().Model().ThePuzzle().givens, saved.given);
-    EXPECT_TRUE(platform.asked.empty());
-
-    Navigator().ReturnToMenu();
+    EXPECT_EQ(platform.asked.back(), gone);
+    platform.asked.clear();
     OpenSavedGame(SavePath("gone.sv"));
-    EXPECT_EQ(platform.asked, Lines{"message: Korvel Sudoku | The file " + SavePath("gone.sv") +
-                                    " could not be opened."});
+    EXPECT_EQ(platform.asked, Lines{gone});
     Tick();
     EXPECT_EQ(App().CurrentScreen, 0);
+
+    SavedGame saved = SampleGame(SavedGame::Kind::Training, {10, 40});
+    saved.ct_m = 4;
+    ASSERT_TRUE(WriteFileAtomically(SavePath("26-01-31.sv"), EncodeSavedGame(saved)).empty());
+    OpenSavedGame(SavePath("26-01-31.sv"));
+    EXPECT_EQ(DescribeGame(), "screen=2 training level=0 type=0 clock=240 running");
+    EXPECT_EQ(Game().Model().ThePuzzle().givens, saved.given);
+    EXPECT_EQ(platform.asked, Lines{gone}) << "nothing more asked";
 }
 
 TEST(SaveName, IsTheDateWithTwoDigitsEach) {
     EXPECT_EQ(DefaultSaveName(2026, 12, 5), "26-12-05.sv");
     EXPECT_EQ(DefaultSaveName(2100, 1, 31), "00-01-31.sv");
+}
+
+using ButtonsAtRest = GameFixture;
+
+// Each screen and dialog is reached twice by clicks and shown with the pointer left where
+// the last click was: nothing may look lit before the pointer moves onto it.
+TEST_F(ButtonsAtRest, EveryScreenShowsItsButtonsAtRestEachTimeItIsShown) {
+    Helpsrc().init(); // as start-up does
+    using Step = std::function<void()>;
+    const auto clicks = [](std::vector<QPoint> points) -> Step {
+        return [points] {
+            for (QPoint at : points)
+                Click(at), Tick();
+        };
+    };
+    const Step title = [] { Navigator().ReturnToMenu(); }, game = [] { StartRegular({10, 40}); };
+    // Won by keys after an option's click: the cursor stays on the last cell and the
+    // option under the pointer.
+    const Step win = [] {
+        StartRegular({40});
+        Click({91, 580});
+        for (int16_t key : {KeyRight, KeyRight, KeyEnter})
+            DispatchKeyDown(key, 0);
+        PressNumber(static_cast<int16_t>(Solved(4, 4)));
+    };
+    const Step newGame = [] { Click(DialogOk), Tick(), StartRegular({10, 40}); };
+    const Step timeOut = [] {
+        Settings().TrainingMode = false;
+        StartRegular({10});
+        Clock() = {true, 0, 7, 29, 0}; // a second before the first stage's limit
+        Tick(TicksPerSecond);
+    };
+    // From where it starts, each visit goes there and back twice.
+    const struct {
+        Step start, reach;
+        int there;
+        Step leave;
+        int back;
+    } visits[] = {
+        {title, clicks({place::Help}), 6, clicks({HelpClose}), 0},
+        {title, clicks({place::LoadGame}), 0, clicks({}), 0},
+        {title, clicks({BeginGame}), 1, clicks({OptionsOk, MainMenu, ConfirmOk}), 0},
+        {title, clicks({BeginGame, OptionsOk}), 2, clicks({MainMenu, ConfirmOk}), 0},
+        {title, clicks({place::BestRecords}), 3, clicks({RecordsClose}), 0},
+        {title, win, 5, newGame, 2},
+        {title, clicks({BeginGame, Challenge, OptionsOk}), 8,
+         clicks({Continue, MainMenu, ConfirmOk}), 0},
+        {title, timeOut, 9, clicks({DialogOk}), 0},
+        {game, clicks({HowToPlay}), 6, clicks({HelpClose}), 2},
+        {game, clicks({place::Pause}), 7, clicks({Continue}), 2},
+        {game, clicks({Restart}), 10, clicks({ConfirmCancel}), 2},
+        {game, clicks({place::Save}), 2, clicks({}), 2},
+    };
+    // The frame, once a dialog has finished opening, looks as it does with the pointer off
+    // every widget; no clock second passes in between.
+    const auto atRest = [](int screen) {
+        EXPECT_EQ(App().CurrentScreen, screen);
+        Clock().ClockTicks = 0;
+        Tick(4);
+        const std::vector<uint32_t> shown = Drawing().plan.look;
+        DispatchMouseMove(0, 0);
+        Tick(4);
+        return shown == Drawing().plan.look;
+    };
+    for (size_t v = 0; v < std::size(visits); ++v) {
+        visits[v].start();
+        for (int time = 1; time <= 2; ++time) {
+            visits[v].reach();
+            EXPECT_TRUE(atRest(visits[v].there)) << "visit " << v << ", time " << time;
+            visits[v].leave();
+            EXPECT_TRUE(atRest(visits[v].back)) << "back from visit " << v << ", time " << time;
+        }
+    }
+}
+
+// A game left open when the window closes comes back at the next start.
+class Resume : public GameFixture {
+protected:
+    static bool Kept() { return FileExists(ResumePath()); }
+
+    // The window closes; the next start draws on a new surface.
+    static void Close() {
+        Form_Unload();
+        StartDrawing(800, 608);
+    }
+
+    // The window closes, and the game starts again as main starts it.
+    void CloseAndStartAgain() {
+        Close();
+        ResetScreens();
+        Settings() = GameSettings{};
+        FillStageTables();
+        Clock() = ClockState{};
+        Navigator().ReturnToMenu();
+        platform.asked.clear();
+        OfferResume();
+    }
+};
+
+TEST_F(Resume, AGameLeftOpenIsOfferedAndComesBackOrIsLetGo) {
+    Settings().Level = 2;
+    StartRegular({10, 11, 12, 40});
+    Enter(10, HintButton);
+    Enter(11, PencilBox);
+    Click(PadButtonCenter(11, 4));
+    SetClock(0, 3, 0);
+    CloseAndStartAgain();
+    ASSERT_EQ(App().CurrentScreen, ConfirmDialog);
+    Tick(4);
+    EXPECT_FALSE(TextsWith("Continue the game you left?").empty());
+
+    Click(ConfirmOk);
+    EXPECT_EQ(DescribeGame({10, 11}),
+              "screen=2 training level=2 type=0 clock=180 running 10=5 11={5}");
+    EXPECT_EQ(Game().Model().HintsLeft(), 2) << "closing gives no hint back";
+    EXPECT_FALSE(Kept()) << "the game it held is on the board";
+    EXPECT_TRUE(platform.asked.empty());
+
+    // Offered again, Cancel lets it go; a damaged one is named once and removed.
+    CloseAndStartAgain();
+    Click(ConfirmCancel);
+    EXPECT_EQ(App().CurrentScreen, TitleScreen);
+    EXPECT_FALSE(Kept());
+    ASSERT_EQ(WriteFileAtomically(ResumePath(), "T0 not a game"), "");
+    OfferResume();
+    Click(ConfirmOk);
+    EXPECT_EQ(platform.asked, (std::vector<std::string>{
+                                  "message: Korvel Sudoku | The file " + ResumePath() +
+                                  " is not a saved game of Korvel Sudoku, or it is damaged."}));
+    EXPECT_EQ(App().CurrentScreen, TitleScreen);
+    EXPECT_FALSE(Kept());
+    OfferResume();
+    EXPECT_EQ(App().CurrentScreen, TitleScreen) << "nothing left to offer";
+}
+
+// A game that ended, or is still being dealt, leaves nothing behind; the title leaves the
+// file of an earlier game alone; between stages the stage just dealt is kept.
+TEST_F(Resume, OnlyAGameInPlayIsKept) {
+    const struct {
+        const char* what;
+        bool challenge;
+        std::function<void()> then;
+        bool kept;
+    } cases[] = {
+        {"a question over the board", false, [] { Click(Restart); }, true},
+        {"paused", false, [] { Navigator().Show(PauseDialog); }, true},
+        {"back on the title", false, [] { Navigator().ReturnToMenu(); }, true},
+        {"loading", false, [] { App().CurrentScreen = LoadingScreen; }, false},
+        {"won", false, [] { Enter(10, Solved(1, 1) - 1); }, false},
+        {"given up", false, [&] { Click(Solution), Click(ConfirmOk); }, false},
+        {"timed out", true, [] { Clock().ct_m = 7, Clock().ct_s = 29, Tick(40); }, false},
+        {"between stages", true, [] { Enter(10, Solved(1, 1) - 1); }, true},
+    };
+    for (const auto& c : cases) {
+        Settings().TrainingMode = !c.challenge;
+        Settings().Stage = 0;
+        StartRegular({10});
+        ASSERT_EQ(WriteFileAtomically(ResumePath(), "an earlier game"), "");
+        c.then();
+        Close();
+        EXPECT_EQ(Kept(), c.kept) << c.what;
+    }
+    const auto stage = DecodeSavedGame(ReadFileHead(ResumePath(), 1000).value_or(""));
+    ASSERT_TRUE(stage);
+    EXPECT_EQ(stage->typeOrStage, 1) << "the stage just dealt";
+    EXPECT_EQ(stage->ct_m * 60 + stage->ct_s, 0) << "from its start";
 }
 
 } // namespace

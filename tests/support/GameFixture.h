@@ -2,6 +2,7 @@
 
 #include "common/AppState.h"
 #include "common/GameClock.h"
+#include "common/Navigation.h"
 #include "common/Switches.h"
 #include "draw/Drawing.h"
 #include "engine/EngineState.h"
@@ -44,13 +45,8 @@ protected:
     static void StartRegular(std::initializer_list<int> holes) {
         Settings().PuzzleType = 0;
         BuildLayout(0);
-        EngineState& s = Sudoku();
-        for (int r = 0; r < 9; ++r)
-            for (int c = 0; c < 9; ++c)
-                s.SolutionGrid[r][c] = static_cast<int16_t>(Solved(r, c));
-        s.GivenGrid = s.SolutionGrid;
-        for (int i : holes)
-            s.GivenGrid[i / 9][i % 9] = 0;
+        Sudoku().SolutionGrid = SampleGame(SavedGame::Kind::Training, {}).given;
+        Sudoku().GivenGrid = SampleGame(SavedGame::Kind::Training, holes).given;
         Begin();
     }
 
@@ -62,14 +58,11 @@ protected:
     }
 
     static void SetClock(int h, int m, int s) {
-        Clock().ct_h = static_cast<int16_t>(h);
-        Clock().ct_m = static_cast<int16_t>(m);
-        Clock().ct_s = static_cast<int16_t>(s);
+        Clock() = {Clock().ctimer, int16_t(h), int16_t(m), int16_t(s), Clock().ClockTicks};
     }
 
     // The game in one line, e.g. "screen=2 stage=4/1 score=3500/-1 level=1 type=0 clock=65
     // running", then what the named cells show: "10=5" a digit, "11={35}" marks, "12=." none.
-    // One comparison shows every part that differs.
     static std::string DescribeGame(std::initializer_list<int> cells = {}) {
         const GameSettings& s = Settings();
         const ClockState& clock = Clock();
@@ -85,15 +78,11 @@ protected:
              << (clock.ctimer ? " running" : " held") << (Switches().GamePaused ? " paused" : "");
         for (int i : cells) {
             const clsMyBtn& cell = GameIntf().Cell(i);
-            line << ' ' << i << '=';
-            if (cell.Digit() != 0 || cell.Marks() == 0) {
-                line << (cell.Digit() != 0 ? std::to_string(cell.Digit()) : ".");
-                continue;
-            }
-            line << '{';
+            std::string marks;
             for (int d = 1; d <= 9; ++d)
-                if (cell.Marks() & DigitBit(d)) line << d;
-            line << '}';
+                if (cell.Marks() & DigitBit(d)) marks += char('0' + d);
+            const std::string digit = cell.Digit() != 0 ? std::to_string(cell.Digit()) : ".";
+            line << ' ' << i << '=' << (marks.empty() || digit != "." ? digit : '{' + marks + '}');
         }
         return line.str();
     }
@@ -103,8 +92,7 @@ protected:
 
     static QPoint CellCenter(int i) { return {222 + 60 * (i % 9) + 29, 38 + 60 * (i / 9) + 29}; }
 
-    // Where pad button b (0..8 digits, 9 eraser, 10 hint, 11 pencil) lies for the pad
-    // opened on cell i.
+    // Pad button b (0..8 digits, 9 eraser, 10 hint, 11 pencil) of the pad opened on cell i.
     static QPoint PadButtonCenter(int i, int b) {
         const int x = std::min(222 + 60 * (i % 9), 620);
         const int y = std::min(38 + 60 * (i / 9), 400);
@@ -117,18 +105,10 @@ protected:
         return {on ? 90 : 148, Tops[group] + 9};
     }
 
-    static void PointAt(QPoint p) {
-        DispatchMouseMove(static_cast<int16_t>(p.x()), static_cast<int16_t>(p.y()));
-    }
+    static void PointAt(QPoint p) { DispatchMouseMove(int16_t(p.x()), int16_t(p.y())); }
 
     // Opens the pad on cell i, lets a frame place the pad, and presses pad button b.
-    static void Enter(int i, int b) {
-        OpenPad(i);
-        Click(PadButtonCenter(i, b));
-    }
-    static void OpenPad(int i) {
-        Click(CellCenter(i));
-        Tick();
-    }
+    static void Enter(int i, int b) { OpenPad(i), Click(PadButtonCenter(i, b)); }
+    static void OpenPad(int i) { Click(CellCenter(i)), Tick(); }
     static constexpr int EraserButton = 9, HintButton = 10, PencilBox = 11;
 };
