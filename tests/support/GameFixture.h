@@ -65,7 +65,6 @@ protected:
     // running", then what the named cells show: "10=5" a digit, "11={35}" marks, "12=." none.
     static std::string DescribeGame(std::initializer_list<int> cells = {}) {
         const GameSettings& s = Settings();
-        const ClockState& clock = Clock();
         std::ostringstream line;
         line << "screen=" << App().CurrentScreen;
         if (s.TrainingMode)
@@ -74,8 +73,8 @@ protected:
             line << " stage=" << int{s.Stage} << '/' << s.ChallengeLevel
                  << " score=" << s.ChallengeScore << '/' << s.LastStageScore;
         line << " level=" << s.Level << " type=" << s.PuzzleType
-             << " clock=" << clock.ct_h * 3600 + clock.ct_m * 60 + clock.ct_s
-             << (clock.ctimer ? " running" : " held") << (Switches().GamePaused ? " paused" : "");
+             << " clock=" << Clock().ct_h * 3600 + Clock().ct_m * 60 + Clock().ct_s
+             << (Clock().ctimer ? " running" : " held") << (Switches().GamePaused ? " paused" : "");
         for (int i : cells) {
             const clsMyBtn& cell = GameIntf().Cell(i);
             std::string marks;
