@@ -12,6 +12,15 @@
 
 namespace sudoku_checks {
 
+// A well-known puzzle with exactly one solution, and that solution.
+inline const std::string Classic =
+    "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
+inline const std::string ClassicSolution =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+// Published as one of the hardest there are; no simple technique starts it.
+inline const std::string Hardest =
+    "800000000003600000070090200050007000000045700000100030001000068008500010090000400";
+
 inline std::string Flatten(const LayoutRows& layout) {
     std::string flat;
     for (const std::string& row : layout)
