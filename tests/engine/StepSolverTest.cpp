@@ -137,25 +137,22 @@ TEST(StepSolverTest, NoStepOnAFullABrokenOrAMalformedGridOrWhereNoTechniqueHelps
     return ::testing::AssertionFailure() << DescribeStep(step) << " at " << digits;
 }
 
-// No empty cell with one digit left and no house with one place left for a digit.
+// An empty cell with one digit left, or a house with one place left for a digit.
 bool HasSingle(const std::string& digits, const std::string& regions) {
-    for (int digit = 1; digit <= 9; ++digit) {
-        std::array<int, 27> places{};
-        for (int cell = 0; cell < 81; ++cell) {
-            int fitting = 0;
-            for (int d = 1; d <= 9; ++d)
-                fitting += Fits(digits, regions, cell, d) ? 1 : 0;
-            if (fitting == 1) return true;
+    std::array<std::array<int, 10>, 27> places{};
+    for (int cell = 0; cell < 81; ++cell) {
+        int fitting = 0;
+        for (int digit = 1; digit <= 9; ++digit) {
             if (!Fits(digits, regions, cell, digit)) continue;
-            ++places[cell / 9];
-            ++places[9 + cell % 9];
-            ++places[18 + regions[cell] - '1'];
+            ++fitting;
+            for (int house : {cell / 9, 9 + cell % 9, 18 + regions[cell] - '1'})
+                ++places[house][digit];
         }
-        for (int house = 0; house < 27; ++house) {
-            if (places[house] == 1) return true;
-        }
+        if (fitting == 1) return true;
     }
-    return false;
+    return std::any_of(places.begin(), places.end(), [](const std::array<int, 10>& house) {
+        return std::count(house.begin(), house.end(), 1) > 0;
+    });
 }
 
 TEST(StepSolverTest, StepsThroughDealtPuzzlesPlaceOnlySolutionDigitsAndStopOnlyWithoutSingles) {
