@@ -30,18 +30,6 @@ protected:
         SetEventPump(nullptr);
     }
 
-    // Type 0 is a regular training game, 1..5 the challenge stage with that template.
-    void NewGame(int16_t type, int16_t level, uint64_t seed) {
-        SeedRandom(seed);
-        HoldSeed(true);
-        Settings().TrainingMode = type == 0;
-        Settings().Stage = static_cast<uint8_t>(type == 0 ? 0 : 2 * type - 1);
-        pumps = 0;
-        PrepareNewPuzzle();
-        BuildSolution();
-        HideCells(level);
-    }
-
     int errors = 0;
     int pumps = 0;
 };
@@ -50,7 +38,15 @@ TEST_F(GeneratorTest, EveryTypeAndLevelDealsAValidPuzzle) {
     for (int16_t type = 0; type <= 5; ++type) {
         for (int16_t level = 0; level <= 2; ++level) {
             for (uint64_t seed = 0; seed < 60; ++seed) {
-                NewGame(type, level, seed);
+                SeedRandom(seed);
+                HoldSeed(true);
+                // Type 0 is a regular training game, 1..5 the challenge stage with that template.
+                Settings().TrainingMode = type == 0;
+                Settings().Stage = static_cast<uint8_t>(type == 0 ? 0 : 2 * type - 1);
+                pumps = 0;
+                PrepareNewPuzzle();
+                BuildSolution();
+                HideCells(level);
                 const EngineState& s = Sudoku();
                 ASSERT_EQ(Settings().PuzzleType, type);
                 ASSERT_EQ(s.CurrentGrid, s.GivenGrid);
