@@ -1,12 +1,13 @@
 #include "SudokuChecks.h"
 
 #include "engine/Grading.h"
+#include "engine/Templates.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using sudoku_checks::ToGrid;
+using namespace sudoku_checks;
 
 struct Graded {
     std::string puzzle;
@@ -17,12 +18,10 @@ struct Graded {
 
 // Dealt puzzles unless said otherwise.
 TEST(GradingTest, APuzzleIsGradedByTheHardestTechniqueItsSimplestStepsNeed) {
-    const std::string boxes = sudoku_checks::Flatten(sudoku_checks::BoxLayout());
-    const std::string rings =
-        "111122233111222333112224333555444663555476666558477669588477699888477999888477999";
+    const std::string boxes = Flatten(BoxLayout());
+    const std::string rings = Flatten(NonominoTemplates()[3].layout);
     const std::vector<Graded> table{
-        {"530070000600195000098000060800060003400803001700020006060000280000419005000080079", boxes,
-         Grade::Gentle, Technique::HiddenSingle},
+        {Classic, boxes, Grade::Gentle, Technique::HiddenSingle},
         {"000070109004200060080003005800000630001520000470008000000039006005700090000004210", boxes,
          Grade::Moderate, Technique::Pointing},
         {"000003890000410006005700200980000004600070050020031000004000062070800900008006030", rings,
@@ -31,17 +30,14 @@ TEST(GradingTest, APuzzleIsGradedByTheHardestTechniqueItsSimplestStepsNeed) {
          Grade::Tough, Technique::HiddenPair},
         {"007060400000809002100000063010005020400090300002700080040508000070000105900320000", boxes,
          Grade::Fiendish, Technique::XWing},
-        // Published as one of the hardest there are.
-        {"800000000003600000070090200050007000000045700000100030001000068008500010090000400", boxes,
-         Grade::Beyond, Technique::FullHouse},
+        {Hardest, boxes, Grade::Beyond, Technique::FullHouse},
         {std::string(81, '0'), rings, Grade::Several, Technique::FullHouse},
         // A 1 put where the only solution has a 4.
         {"531070000600195000098000060800060003400803001700020006060000280000419005000080079", boxes,
          Grade::Unsolvable, Technique::FullHouse},
     };
     for (const Graded& row : table) {
-        const PuzzleGrade graded =
-            GradePuzzle(ToGrid(row.puzzle), sudoku_checks::ToLayout(row.regions));
+        const PuzzleGrade graded = GradePuzzle(ToGrid(row.puzzle), ToLayout(row.regions));
         EXPECT_EQ(graded.grade, row.grade) << row.puzzle;
         EXPECT_EQ(graded.hardest, row.hardest) << row.puzzle;
         EXPECT_EQ(graded.cellsLeft, row.grade == Grade::Beyond ? 60 : 0) << row.puzzle;

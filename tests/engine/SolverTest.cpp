@@ -1,8 +1,7 @@
 #include "SudokuChecks.h"
 
-#include "engine/EngineState.h"
-#include "engine/Layout.h"
 #include "engine/Solver.h"
+#include "engine/Templates.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +9,7 @@
 
 namespace {
 
-using sudoku_checks::BoxLayout;
-using sudoku_checks::Flatten;
-using sudoku_checks::ToGrid;
-
-// A well-known puzzle with exactly one solution.
-const std::string Classic =
-    "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
-const std::string ClassicSolution =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+using namespace sudoku_checks;
 
 TEST(SolverTest, SolvesPuzzlesAndRefusesEntriesThatLeadNowhere) {
     EXPECT_EQ(Flatten(SolveGrid(ToGrid(Classic), BoxLayout()).value_or(Grid{})), ClassicSolution);
@@ -28,26 +19,25 @@ TEST(SolverTest, SolvesPuzzlesAndRefusesEntriesThatLeadNowhere) {
     EXPECT_FALSE(SolveGrid(entered, BoxLayout()));
 
     // Two published puzzles made to need long chains of guesses.
-    for (const std::string hard :
-         {"100007090030020008009600500005300900010080002600004000300000010040000007007000300",
-          "800000000003600000070090200050007000000045700000100030001000068008500010090000400"}) {
+    for (const std::string& hard :
+         {std::string(
+              "100007090030020008009600500005300900010080002600004000300000010040000007007000300"),
+          Hardest}) {
         const std::optional<Grid> solved = SolveGrid(ToGrid(hard), BoxLayout());
         ASSERT_TRUE(solved);
-        EXPECT_TRUE(sudoku_checks::IsSolution(*solved, BoxLayout()));
-        EXPECT_TRUE(sudoku_checks::KeepsGivens(hard, Flatten(*solved)));
+        EXPECT_TRUE(IsSolution(*solved, BoxLayout()));
+        EXPECT_TRUE(KeepsGivens(hard, Flatten(*solved)));
         EXPECT_EQ(CountSolutions(ToGrid(hard), BoxLayout(), 2), 1);
     }
 
-    ResetSudoku();
-    LoadTemplate(4);
-    const LayoutRows layout = Sudoku().RegionLayout;
-    Grid sparse = ToGrid(Flatten(Sudoku().SolutionTemplate));
-    for (int i = 0; i < 81; i += 2)
-        sparse[i / 9][i % 9] = 0;
-    const std::optional<Grid> solved = SolveGrid(sparse, layout);
+    const LayoutRows& layout = NonominoTemplates()[3].layout;
+    std::string sparse = Flatten(NonominoTemplates()[3].solution);
+    for (size_t i = 0; i < 81; i += 2)
+        sparse[i] = '0';
+    const std::optional<Grid> solved = SolveGrid(ToGrid(sparse), layout);
     ASSERT_TRUE(solved);
-    EXPECT_TRUE(sudoku_checks::IsSolution(*solved, layout));
-    EXPECT_TRUE(sudoku_checks::KeepsGivens(Flatten(sparse), Flatten(*solved)));
+    EXPECT_TRUE(IsSolution(*solved, layout));
+    EXPECT_TRUE(KeepsGivens(sparse, Flatten(*solved)));
     EXPECT_FALSE(SolveGrid(ToGrid(ClassicSolution), layout)) << "boxes are not its regions";
 }
 
@@ -90,11 +80,9 @@ TEST(SolverTest, BrokenGridsAndMalformedLayoutsHaveNoSolution) {
 // which digit; trying all 512 choices counts the completions without the solver.
 TEST(SolverTest, CountsMatchAnExhaustiveCountAndStopAtTheLimit) {
     EXPECT_EQ(CountSolutions(Grid{}, BoxLayout(), 7), 7);
-    ResetSudoku();
-    LoadTemplate(2);
     const std::vector<std::pair<Grid, LayoutRows>> cases{
         {ToGrid(ClassicSolution), BoxLayout()},
-        {ToGrid(Flatten(Sudoku().SolutionTemplate)), Sudoku().RegionLayout}};
+        {ToGrid(Flatten(NonominoTemplates()[1].solution)), NonominoTemplates()[1].layout}};
     for (const auto& [full, layout] : cases) {
         for (int16_t a = 1; a <= 9; ++a) {
             for (int16_t b = a + 1; b <= 9; ++b) {
@@ -110,7 +98,7 @@ TEST(SolverTest, CountsMatchAnExhaustiveCountAndStopAtTheLimit) {
                         for (int16_t& value : filled[r])
                             if (value == 0) value = (first = !first) ? b : a;
                     }
-                    expected += sudoku_checks::IsSolution(filled, layout) ? 1 : 0;
+                    expected += IsSolution(filled, layout) ? 1 : 0;
                 }
                 EXPECT_EQ(CountSolutions(grid, layout, 600), expected) << a << b;
                 EXPECT_EQ(CountSolutions(grid, layout, 2), std::min(expected, 2));

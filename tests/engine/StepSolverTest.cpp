@@ -7,6 +7,7 @@
 #include "engine/Solver.h"
 #include "engine/StepSolver.h"
 #include "engine/StepText.h"
+#include "engine/Templates.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +17,11 @@
 
 namespace {
 
-using sudoku_checks::Fits;
-using sudoku_checks::Flatten;
-using sudoku_checks::ToGrid;
-using sudoku_checks::ToLayout;
+using namespace sudoku_checks;
 
-const std::string Boxes = Flatten(sudoku_checks::BoxLayout());
-// Two of the Nonomino templates.
-const std::string Stripes =
-    "112233333112245533112246533112246555714246555774446668774996888779996688779999888";
-const std::string Spiral =
-    "111288888112228888112224444162524744166544777666577773665599733655999333559999333";
+const std::string Boxes = Flatten(BoxLayout());
+const std::string Spiral = Flatten(NonominoTemplates()[1].layout);
+const std::string Stripes = Flatten(NonominoTemplates()[4].layout);
 
 bool InHouse(House house, const std::string& regions, int cell) {
     switch (house.kind) {
@@ -101,20 +96,15 @@ TEST(StepSolverTest, EachTechniqueIsFoundWhereItIsTheSimplestStep) {
 }
 
 TEST(StepSolverTest, NoStepOnAFullABrokenOrAMalformedGridOrWhereNoTechniqueHelps) {
-    const std::string solution =
-        "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-    std::string clash = solution;
+    std::string clash = ClassicSolution;
     clash[1] = '5';
     clash[2] = '0';
     // No rule broken, but the 9s below the first box shut it off from its 9, so the full
     // house in row 6 must not be offered.
     const std::string noRoom =
         "001000000002000000003000000900000000000000000234567810090000000000000000000000000";
-    // A published puzzle that no technique here can start.
-    const std::string beyond =
-        "800000000003600000070090200050007000000045700000100030001000068008500010090000400";
-    for (const std::string& grid : {solution, clash, noRoom, beyond})
-        EXPECT_FALSE(FindNextStep(ToGrid(grid), sudoku_checks::BoxLayout())) << grid;
+    for (const std::string& grid : {ClassicSolution, clash, noRoom, Hardest})
+        EXPECT_FALSE(FindNextStep(ToGrid(grid), BoxLayout())) << grid;
     EXPECT_FALSE(FindNextStep(Grid{}, ToLayout(std::string(81, '1'))));
 }
 
@@ -147,25 +137,22 @@ TEST(StepSolverTest, NoStepOnAFullABrokenOrAMalformedGridOrWhereNoTechniqueHelps
     return ::testing::AssertionFailure() << DescribeStep(step) << " at " << digits;
 }
 
-// No empty cell with one digit left and no house with one place left for a digit.
+// An empty cell with one digit left, or a house with one place left for a digit.
 bool HasSingle(const std::string& digits, const std::string& regions) {
-    for (int digit = 1; digit <= 9; ++digit) {
-        std::array<int, 27> places{};
-        for (int cell = 0; cell < 81; ++cell) {
-            int fitting = 0;
-            for (int d = 1; d <= 9; ++d)
-                fitting += Fits(digits, regions, cell, d) ? 1 : 0;
-            if (fitting == 1) return true;
+    std::array<std::array<int, 10>, 27> places{};
+    for (int cell = 0; cell < 81; ++cell) {
+        int fitting = 0;
+        for (int digit = 1; digit <= 9; ++digit) {
             if (!Fits(digits, regions, cell, digit)) continue;
-            ++places[cell / 9];
-            ++places[9 + cell % 9];
-            ++places[18 + regions[cell] - '1'];
+            ++fitting;
+            for (int house : {cell / 9, 9 + cell % 9, 18 + regions[cell] - '1'})
+                ++places[house][digit];
         }
-        for (int house = 0; house < 27; ++house) {
-            if (places[house] == 1) return true;
-        }
+        if (fitting == 1) return true;
     }
-    return false;
+    return std::any_of(places.begin(), places.end(), [](const std::array<int, 10>& house) {
+        return std::count(house.begin(), house.end(), 1) > 0;
+    });
 }
 
 TEST(StepSolverTest, StepsThroughDealtPuzzlesPlaceOnlySolutionDigitsAndStopOnlyWithoutSingles) {

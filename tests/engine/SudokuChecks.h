@@ -12,6 +12,15 @@
 
 namespace sudoku_checks {
 
+// A well-known puzzle with exactly one solution, and that solution.
+inline const std::string Classic =
+    "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
+inline const std::string ClassicSolution =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
+// Published as one of the hardest there are; no simple technique starts it.
+inline const std::string Hardest =
+    "800000000003600000070090200050007000000045700000100030001000068008500010090000400";
+
 inline std::string Flatten(const LayoutRows& layout) {
     std::string flat;
     for (const std::string& row : layout)
@@ -51,27 +60,20 @@ inline LayoutRows BoxLayout() {
 
 // Each region digit names nine cells joined edge to edge.
 inline bool HasNineConnectedRegions(const std::string& regions) {
-    for (char region = '1'; region <= '9'; ++region) {
-        std::array<bool, 81> reached{};
-        const auto start = regions.find(region);
-        if (start == std::string::npos) return false;
-        reached[start] = true;
-        int count = 1;
-        for (bool grew = true; grew;) {
-            grew = false;
-            for (int i = 0; i < 81; ++i) {
-                const bool touches = (i % 9 > 0 && reached[i - 1]) ||
-                                     (i % 9 < 8 && reached[i + 1]) || (i >= 9 && reached[i - 9]) ||
-                                     (i < 72 && reached[i + 9]);
-                if (!reached[i] && regions[i] == region && touches) {
-                    reached[i] = grew = true;
-                    ++count;
-                }
-            }
-        }
-        if (count != 9 || std::count(regions.begin(), regions.end(), region) != 9) return false;
+    std::string left = regions;
+    const auto reach = [&left](auto& self, char region, int i) -> int {
+        if (left[i] != region) return 0;
+        left[i] = '.';
+        return 1 + (i % 9 > 0 ? self(self, region, i - 1) : 0) +
+               (i % 9 < 8 ? self(self, region, i + 1) : 0) +
+               (i >= 9 ? self(self, region, i - 9) : 0) + (i < 72 ? self(self, region, i + 9) : 0);
+    };
+    for (char region = '1'; region <= '9' && regions.size() == 81; ++region) {
+        const auto start = left.find(region);
+        if (start == std::string::npos || reach(reach, region, static_cast<int>(start)) != 9)
+            return false;
     }
-    return regions.size() == 81;
+    return left == std::string(81, '.');
 }
 
 // Every row, column and region holds each digit 1..9 once.

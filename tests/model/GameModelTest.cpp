@@ -1,5 +1,6 @@
 #include "model/GameModel.h"
 #include "engine/Layout.h"
+#include "engine/SudokuChecks.h"
 #include "model/Advice.h"
 
 #include <gtest/gtest.h>
@@ -13,15 +14,8 @@ namespace {
 // the other. Entering 6 in cell 0 clashes with nothing yet leaves no completion.
 constexpr const char* Dealt =
     "000008912000005348000002567859760420426850790713924856961537284287419635345286179";
-constexpr const char* Solution =
-    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
-
-Grid ToGrid(const std::string& digits) {
-    Grid grid{};
-    for (int cell = 0; cell < 81; ++cell)
-        CellOf(grid, cell) = static_cast<int16_t>(digits[cell] - '0');
-    return grid;
-}
+const std::string& Solution = sudoku_checks::ClassicSolution;
+using sudoku_checks::ToGrid;
 
 Puzzle TestPuzzle() { return {ToGrid(Dealt), RegularLayout, ToGrid(Solution)}; }
 
@@ -44,7 +38,7 @@ std::string Shown(const GameModel& game) {
 }
 
 // Plays a script: "E0:5" enters 5 in cell 0, "M1:3" toggles the mark 3, "X0" erases,
-// "H0" asks a hint, "F" fills candidates, "U" undoes, "R" redoes.
+// "H0" asks a hint, "F" fills candidates, "U" undoes, "R" redoes, "S" restarts, "G" gives up.
 void Play(GameModel& game, const std::string& script) {
     std::istringstream words(script);
     std::string word;
@@ -60,6 +54,8 @@ void Play(GameModel& game, const std::string& script) {
         case 'H': game.Hint(cell); break;
         case 'U': game.Undo(); break;
         case 'R': game.Redo(); break;
+        case 'S': game.Restart(); break;
+        case 'G': game.GiveUp(); break;
         default: FAIL() << word;
         }
     }
@@ -93,7 +89,14 @@ TEST(GameModel, MoveSequencesUndoAndRedo) {
         {"H0 U", "", 2, true},       // an undone hint stays spent
         {"H0 U R", "0=5", 2, false}, // and its redo spends no other
         {"H0 H0 H0 H1 H2 H3", "0=5 1=3 2=4", 0, false},
-        {"F U", "", 3, true},
+        {"E32:3 H35", "32=3 35=1", 2, false}, // a hint follows the player's own completion
+        {"E1:3 F",
+         "0=(56) 1=3 2=(4) 3=(6) 4=(47) 9=(16) 10=(79) 11=(2) 12=(16) 13=(79) 18=(1) 19=(9) "
+         "20=(48) 21=(13) 22=(49) 32=(13) 35=(13) 41=(13) 44=(13)",
+         3, false}, // every empty cell gets what it can take
+        {"E1:3 F U", "1=3", 3, true},
+        {"M1:3 E0:5 H2 S U", "", 3, false},    // restarting ends the history and returns the hints
+        {"E0:5 G E1:3 U H1", "0=5", 3, false}, // so does giving up, and nothing more is played
     };
     for (const Sequence& s : sequences) {
         GameModel game = NewGame();
@@ -110,24 +113,6 @@ TEST(GameModel, ARefusedEntryNamesTheCellHoldingItsDigit) {
     EXPECT_EQ(game.Play({Move::Kind::Enter, 0, 4}).clash, 36) << "column";
     EXPECT_EQ(game.ClashFor(0, 6), -1);
     EXPECT_FALSE(game.CanUndo());
-}
-
-TEST(GameModel, FillingCandidatesGivesEveryEmptyCellWhatItCanTake) {
-    GameModel game = NewGame();
-    Play(game, "E1:3 F");
-    EXPECT_EQ(game.Marks(0), DigitBit(5) | DigitBit(6));
-    EXPECT_EQ(game.Marks(1), 0) << "a cell with an entry";
-    EXPECT_EQ(game.Marks(32), DigitBit(1) | DigitBit(3));
-    game.Undo();
-    EXPECT_EQ(Shown(game), "1=3");
-}
-
-TEST(GameModel, HintsFollowThePlayersOwnPath) {
-    GameModel game = NewGame();
-    // The other completion: 3 in cell 32, where the dealt solution has 1.
-    Play(game, "E32:3 H35");
-    EXPECT_EQ(game.Digit(35), 1);
-    EXPECT_EQ(game.HintsLeft(), 2);
 }
 
 TEST(GameModel, AWrongEntryIsNamedAndTheHintNotSpent) {
@@ -159,21 +144,7 @@ TEST(GameModel, AWrongEntryIsNamedAndTheHintNotSpent) {
     EXPECT_EQ(NewGame().WrongEntry(), -1);
 }
 
-TEST(GameModel, RestartGivingUpAndCompletionEndTheHistory) {
-    GameModel game = NewGame();
-    Play(game, "M1:3 E0:5 H2");
-    game.Restart();
-    EXPECT_EQ(Shown(game), "");
-    EXPECT_EQ(game.HintsLeft(), 3);
-    EXPECT_FALSE(game.CanUndo());
-
-    Play(game, "E0:5");
-    game.GiveUp();
-    EXPECT_EQ(Shown(game), "0=5");
-    EXPECT_FALSE(game.Play({Move::Kind::Enter, 1, 3}).after);
-    EXPECT_FALSE(game.Undo());
-    EXPECT_EQ(game.Hint(1).placed, false);
-
+TEST(GameModel, CompletionEndsTheHistory) {
     GameModel won = NewGame();
     for (int cell = 0; cell < 81; ++cell)
         won.Play({Move::Kind::Enter, cell, Solution[cell] - '0'});
