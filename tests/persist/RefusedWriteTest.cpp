@@ -29,12 +29,11 @@ TEST_F(RefusedWrite, AFullDiskChangesNoFileAndSaysSo) {
     Form2 form(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()),
                Game().Model().ThePuzzle());
 
-    using Answer = Platform::Answer;
     const std::tuple<std::string, std::function<void()>, std::string> writes[] = {
         {game,
          [&] {
              platform.fileNames = {game};
-             platform.answers = {Answer::Yes};
+             platform.answers = {Platform::Answer::Yes};
              Click(place::Save);
          },
          "The game could not be saved to " + game + ": "},
@@ -42,7 +41,7 @@ TEST_F(RefusedWrite, AFullDiskChangesNoFileAndSaysSo) {
         {page,
          [&] {
              platform.fileNames = {page};
-             platform.answers = {Answer::Yes, Answer::Yes};
+             platform.answers = {Platform::Answer::Yes, Platform::Answer::Yes};
              form.findChild<QPushButton*>(QStringLiteral("printButton"))->click();
          },
          "The page could not be saved to " + page + ": "},

@@ -70,9 +70,8 @@ TEST(SavedGameFile, ChallengeFileCarriesItsStageLevelAndRunningScore) {
     restarted.challengeScore = 4000 - 65;
     restarted.ct_m = restarted.ct_s = 0;
     EXPECT_EQ(DecodeSavedGame(bytes.substr(0, 334)), restarted);
-    std::string late = bytes.substr(0, 334);
-    late[328] = 2; // two hours on the clock
-    EXPECT_EQ(DecodeSavedGame(late)->challengeScore, 0);
+    EXPECT_EQ(DecodeSavedGame(Changed(bytes.substr(0, 334), 328, Bytes({2})))->challengeScore, 0)
+        << "two hours on the clock";
 }
 
 // A damaged or foreign file must never reach the game state: each of these would index
