@@ -1,5 +1,3 @@
-// The dialogs drawn over the board: how they open, what they write, what their buttons do
-// and how they hold the game behind them.
 #include "common/Navigation.h"
 #include "common/Switches.h"
 #include "dialogs/clsStage.h"
@@ -8,6 +6,7 @@
 #include "support/GameFixture.h"
 
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -24,36 +23,33 @@ protected:
 // Each panel grows over three drawings before its contents show; a dialog with one
 // button opens only over the game.
 TEST_F(Dialogs, PanelsGrowThenShowTheirText) {
-    const struct {
-        ScreenId id;
-        const char* text;
-    } dialogs[] = {{ConfirmDialog, "Start again?"},
-                   {PauseDialog, "Game Paused"},
-                   {StageDialog, "STAGE 0"},
-                   {WinDialog, "Congratulations! "},
-                   {GameOverDialog, "Game over. "}};
-    for (const auto& dialog : dialogs) {
-        SCOPED_TRACE(dialog.text);
-        const auto show = [&dialog] {
-            if (dialog.id == ConfirmDialog)
+    const std::pair<ScreenId, const char*> dialogs[] = {{ConfirmDialog, "Start again?"},
+                                                        {PauseDialog, "Game Paused"},
+                                                        {StageDialog, "STAGE 0"},
+                                                        {WinDialog, "Congratulations! "},
+                                                        {GameOverDialog, "Game over. "}};
+    for (const auto& [id, text] : dialogs) {
+        SCOPED_TRACE(text);
+        const auto show = [&] {
+            if (id == ConfirmDialog)
                 Navigator().Ask({"Restart", "Start again?"}, [] {});
             else
-                Navigator().Show(dialog.id);
+                Navigator().Show(id);
         };
         for (int16_t screen : {0, 4, 7}) {
             App().CurrentScreen = screen;
             show();
-            EXPECT_EQ(App().CurrentScreen, dialog.id == ConfirmDialog ? int16_t{10} : screen);
+            EXPECT_EQ(App().CurrentScreen, id == ConfirmDialog ? int16_t{10} : screen);
         }
         StartRegular({10});
         texts.clear();
         show();
-        EXPECT_EQ(App().CurrentScreen, dialog.id);
+        EXPECT_EQ(App().CurrentScreen, id);
         Tick(2);
-        EXPECT_FALSE(Drawn(dialog.text)) << "still growing";
+        EXPECT_FALSE(Drawn(text)) << "still growing";
         Tick();
-        EXPECT_TRUE(Drawn(dialog.text));
-        EXPECT_EQ(Drawn("Final score: 0"), dialog.id == GameOverDialog)
+        EXPECT_TRUE(Drawn(text));
+        EXPECT_EQ(Drawn("Final score: 0"), id == GameOverDialog)
             << "a training game is won without a score";
     }
 }
@@ -106,15 +102,15 @@ TEST_F(Dialogs, PauseHoldsClockAndMusicUntilContinue) {
 // A click beside Continue keeps the game held.
 TEST_F(Dialogs, StageNamesItsLimitTypeAndScore) {
     Settings().TrainingMode = false;
-    for (const auto& [stage, level, shown] :
-         {std::tuple<int, int, const char*>{0, 0, "450 Regular"},
-          {1, 0, "400 Nonomino"},
-          {0, 2, "350 Regular"},
-          {9, 1, "650 Nonomino"},
-          {10, 0, "700 Nonomino"}}) {
+    const std::tuple<uint8_t, int16_t, const char*> stages[] = {{0, 0, "450 Regular"},
+                                                                {1, 0, "400 Nonomino"},
+                                                                {0, 2, "350 Regular"},
+                                                                {9, 1, "650 Nonomino"},
+                                                                {10, 0, "700 Nonomino"}};
+    for (const auto& [stage, level, shown] : stages) {
         App().CurrentScreen = 2;
-        Settings().Stage = static_cast<uint8_t>(stage);
-        Settings().ChallengeLevel = static_cast<int16_t>(level);
+        Settings().Stage = stage;
+        Settings().ChallengeLevel = level;
         Navigator().Show(StageDialog);
         EXPECT_EQ(QString::number(StageDlg().TimeLimit()) + " " + StageDlg().TypeName(), shown);
     }
@@ -141,9 +137,8 @@ TEST_F(Dialogs, LoadingCountsUpAndTheClockShowsEachSecond) {
     SetEventPump([] { Tick(); });
     Waiting().BeginNew();
     std::vector<QString> loading;
-    for (const DrawnText& text : TextsWith("Loading")) {
+    for (const DrawnText& text : TextsWith("Loading"))
         if (loading.empty() || loading.back() != text.text) loading.push_back(text.text);
-    }
     EXPECT_EQ(loading,
               (std::vector<QString>{"Loading ...0%", "Loading ...10%", "Loading ...20%",
                                     "Loading ...50%", "Loading ...60%", "Loading ...90%"}));

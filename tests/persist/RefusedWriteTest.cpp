@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -28,16 +29,11 @@ TEST_F(RefusedWrite, AFullDiskChangesNoFileAndSaysSo) {
     Form2 form(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()),
                Game().Model().ThePuzzle());
 
-    using Answer = Platform::Answer;
-    const struct {
-        std::string path;
-        std::function<void()> write;
-        std::string told;
-    } writes[] = {
+    const std::tuple<std::string, std::function<void()>, std::string> writes[] = {
         {game,
          [&] {
              platform.fileNames = {game};
-             platform.answers = {Answer::Yes};
+             platform.answers = {Platform::Answer::Yes};
              Click(place::Save);
          },
          "The game could not be saved to " + game + ": "},
@@ -45,7 +41,7 @@ TEST_F(RefusedWrite, AFullDiskChangesNoFileAndSaysSo) {
         {page,
          [&] {
              platform.fileNames = {page};
-             platform.answers = {Answer::Yes, Answer::Yes};
+             platform.answers = {Platform::Answer::Yes, Platform::Answer::Yes};
              form.findChild<QPushButton*>(QStringLiteral("printButton"))->click();
          },
          "The page could not be saved to " + page + ": "},
@@ -57,14 +53,14 @@ TEST_F(RefusedWrite, AFullDiskChangesNoFileAndSaysSo) {
          },
          "Your best records in " + records + " could not be copied to " + moved + "/hs.rec: "},
     };
-    for (const auto& w : writes) {
-        const std::string before = ReadFileHead(w.path, 100000).value_or("(none)");
+    for (const auto& [path, write, told] : writes) {
+        const std::string before = ReadFileHead(path, 100000).value_or("(none)");
         {
             const FileSizeLimit full(100);
-            w.write();
+            write();
         }
-        EXPECT_EQ(ReadFileHead(w.path, 100000).value_or("(none)"), before) << w.path;
-        EXPECT_EQ(platform.asked.back().find("message: Korvel Sudoku | " + w.told +
+        EXPECT_EQ(ReadFileHead(path, 100000).value_or("(none)"), before) << path;
+        EXPECT_EQ(platform.asked.back().find("message: Korvel Sudoku | " + told +
                                              "the disk is full or the file is too large."),
                   0u);
     }

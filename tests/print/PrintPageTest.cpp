@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -16,24 +17,20 @@ constexpr double Dpi = 100;
 // A page drawn on an image at Dpi dots per inch, with every position checked in inches.
 class PageDrawing : public AppFixture {
 protected:
-    void Draw(QSizeF inches, double r) {
+    // Some givens of a puzzle of the type, on a page of that size at that scale.
+    void Draw(int16_t type, QSizeF inches, double r) {
+        Settings().PuzzleType = type;
+        BuildLayout(1);
+        for (int row = 0; row < 9; ++row)
+            for (int column = 0; column < 9; ++column)
+                Sudoku().GivenGrid[row][column] =
+                    (row + 2 * column) % 3 == 0 ? static_cast<int16_t>(column + 1) : 0;
         page = QImage(Dots(inches.width()), Dots(inches.height()), QImage::Format_ARGB32);
         page.setDotsPerMeterX(static_cast<int>(std::lround(Dpi / 0.0254)));
         page.setDotsPerMeterY(static_cast<int>(std::lround(Dpi / 0.0254)));
         page.fill(Qt::white);
         QPainter painter(&page);
         DrawPage({painter, inches, Dpi}, r, {Sudoku().GivenGrid, Sudoku().RegionLayout, {}});
-    }
-
-    // Some givens of a puzzle.
-    static void Deal(int16_t type) {
-        Settings().PuzzleType = type;
-        BuildLayout(1);
-        EngineState& s = Sudoku();
-        for (int row = 0; row < 9; ++row)
-            for (int column = 0; column < 9; ++column)
-                s.GivenGrid[row][column] =
-                    (row + 2 * column) % 3 == 0 ? static_cast<int16_t>(column + 1) : 0;
     }
 
     static int Dots(double inches) { return static_cast<int>(std::lround(inches * Dpi)); }
@@ -62,22 +59,16 @@ protected:
 // only givens are printed, and the footer stands two inches under the grid. A wide page
 // fits the grid and the footer in its height; the preview draws thick lines two dots wide.
 TEST_F(PageDrawing, GridLinesGivensAndFooterOnEveryPage) {
-    const struct {
-        int16_t type;
-        QSizeF inches;
-        double r;
-        int thick;
-    } pages[] = {{0, {8.27, 11.69}, 1, 10},
-                 {3, {8.27, 11.69}, 1, 10},
-                 {0, {11.69, 8.27}, 1, 10},
-                 {0, {8.27, 11.69}, 0.5, 2}};
-    for (const auto& p : pages) {
-        SCOPED_TRACE(p.inches.width() * 10 + p.type + p.r);
-        Deal(p.type);
-        Draw(p.inches, p.r);
+    const std::tuple<int16_t, QSizeF, double, int> pages[] = {{0, {8.27, 11.69}, 1, 10},
+                                                              {3, {8.27, 11.69}, 1, 10},
+                                                              {0, {11.69, 8.27}, 1, 10},
+                                                              {0, {8.27, 11.69}, 0.5, 2}};
+    for (const auto& [type, inches, r, thick] : pages) {
+        SCOPED_TRACE(inches.width() * 10 + type + r);
+        Draw(type, inches, r);
         const LayoutRows& regions = Sudoku().RegionLayout;
-        const double m = p.inches.width() / 40;
-        const double S = std::min(p.inches.width() - 2 * m, p.inches.height() - 2 * m - 2.5);
+        const double m = inches.width() / 40;
+        const double S = std::min(inches.width() - 2 * m, inches.height() - 2 * m - 2.5);
         const double c = S / 9;
         for (int i = 0; i <= 9; ++i) {
             for (int k = 0; k < 9; ++k) {
@@ -85,19 +76,17 @@ TEST_F(PageDrawing, GridLinesGivensAndFooterOnEveryPage) {
                 const double along = m + (k + 0.15) * c;
                 const bool vertical = i == 0 || i == 9 || regions[k][i - 1] != regions[k][i];
                 const bool horizontal = i == 0 || i == 9 || regions[i - 1][k] != regions[i][k];
-                EXPECT_EQ(LineWidth(m + i * c, along, true), vertical ? p.thick : 1) << i << k;
-                EXPECT_EQ(LineWidth(along, m + i * c, false), horizontal ? p.thick : 1) << i << k;
-                const bool given = Sudoku().GivenGrid[k][i % 9] != 0;
-                if (i < 9) {
+                EXPECT_EQ(LineWidth(m + i * c, along, true), vertical ? thick : 1) << i << k;
+                EXPECT_EQ(LineWidth(along, m + i * c, false), horizontal ? thick : 1) << i << k;
+                if (i < 9)
                     EXPECT_EQ(Ink(m + (i + 0.2) * c, m + (k + 0.2) * c, 0.65 * c, 0.65 * c) > 0,
-                              given);
-                }
+                              Sudoku().GivenGrid[k][i] != 0);
             }
         }
-        EXPECT_EQ(Ink(m + S + 0.1, m, p.inches.width() - m - S - 0.1, S), 0);
+        EXPECT_EQ(Ink(m + S + 0.1, m, inches.width() - m - S - 0.1, S), 0);
         EXPECT_EQ(Ink(m, m + S + 0.1, S, 1.85), 0);
         EXPECT_GT(Ink(m, m + S + 2, 3, 0.3), 0);
-        EXPECT_EQ(Ink(0, m + S + 2.3, p.inches.width(), p.inches.height() - m - S - 2.3), 0);
+        EXPECT_EQ(Ink(0, m + S + 2.3, inches.width(), inches.height() - m - S - 2.3), 0);
     }
 }
 

@@ -46,10 +46,7 @@ public:
     }
     Answer MessageBox(const std::string& text, const std::string& title, Buttons, Icon) override {
         Open("message: " + title + " | " + text);
-        if (script.answers.empty()) return Answer::Ok;
-        const Answer answer = script.answers.front();
-        script.answers.pop_front();
-        return answer;
+        return Next(script.answers, Answer::Ok);
     }
     std::string AskName(const std::string& prompt, const std::string& title, int) override {
         Open("name: " + title + " | " + prompt);
@@ -65,9 +62,9 @@ private:
         if (script.whileOpen) script.whileOpen();
     }
 
-    static std::string Next(std::deque<std::string>& queue) {
-        if (queue.empty()) return {};
-        std::string value = queue.front();
+    template <typename T> static T Next(std::deque<T>& queue, T none = {}) {
+        if (queue.empty()) return none;
+        T value = queue.front();
         queue.pop_front();
         return value;
     }
