@@ -3,7 +3,6 @@
 #include "persist/BestRecords.h"
 #include "persist/FileIO.h"
 #include "persist/RecordFile.h"
-#include "persist/SavedGames.h"
 #include "support/AppFixture.h"
 #include "support/Joined.h"
 
@@ -12,15 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-FolderFacts Facts(bool resourcesBeside, bool writable) {
-    return {"/games/korvel",
-            resourcesBeside,
-            writable,
-            "/games/share/korvel-sudoku",
-            "/home/ann/.local/share/korvel-sudoku",
-            "/home/ann/Documents"};
-}
 
 std::string Said(const FileLocations& f) {
     return Joined(f.programFolder, f.recordsFolder, f.saveFolder, f.formerRecordsFolder);
@@ -39,10 +29,11 @@ TEST(FileLocations, OnlyAWritableCopyWithItsResourcesKeepsFilesBesideTheProgram)
         {true, false, {"/games/korvel", data, documents, "/games/korvel"}},
         {false, true, {"/games/share/korvel-sudoku", data, documents, "/games/korvel"}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Said(ChooseFileLocations(Facts(c.resourcesBeside, c.writable))),
-                  Said(c.expected));
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(
+            Said(ChooseFileLocations({"/games/korvel", c.resourcesBeside, c.writable,
+                                      "/games/share/korvel-sudoku", data, "/home/ann/Documents"})),
+            Said(c.expected));
 }
 
 TEST(FileLocations, ResourcesBesideTheProgramAreNoticed) {

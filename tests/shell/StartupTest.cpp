@@ -14,8 +14,8 @@
 #include "support/RecordingSoundBackend.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
@@ -52,13 +52,6 @@ protected:
                       [this] { return std::make_unique<RecordingSoundBackend>(sounds); }});
     }
 
-    static void WaitFor(const std::function<bool()>& done) {
-        QElapsedTimer waited;
-        waited.start();
-        while (!done() && waited.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-
     // Lets the window paint its first frame; returns the sound commands sent until then.
     std::vector<std::string> SoundsUntilTheFirstFrame() {
         std::optional<std::vector<std::string>> before;
@@ -66,7 +59,7 @@ protected:
             if (!before) before = sounds;
         });
         MainWindow()->Picture()->installEventFilter(&watch);
-        WaitFor([&] { return before.has_value(); });
+        QTest::qWaitFor([&] { return before.has_value(); });
         MainWindow()->Picture()->removeEventFilter(&watch);
         return before.value_or(std::vector<std::string>{"no frame"});
     }
@@ -84,7 +77,7 @@ TEST_F(StartUp, OpensTheTitleWithStagesRecordsAndSoundsThenShutsDownCleanly) {
     Start();
     for (const std::string& command : SoundsUntilTheFirstFrame())
         EXPECT_FALSE(command.starts_with("open ")) << "opened before the first frame: " << command;
-    WaitFor([this] { return sounds.size() >= 6; });
+    QTest::qWaitFor([this] { return sounds.size() >= 6; });
     std::vector<std::string> opened;
     const std::string soundFolder = "open " + folder + "/res/sound/";
     for (const std::string& command : sounds)

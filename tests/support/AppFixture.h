@@ -26,6 +26,14 @@ protected:
     static void Click(int x, int y, int button = 1);
     static void Click(QPoint at, int button = 1) { Click(at.x(), at.y(), button); }
 
+    // A widget set up with `args` and placed at (100, 100).
+    template <typename Widget, typename... Args> static Widget Placed(const Args&... args) {
+        Widget widget;
+        widget.init(args...);
+        widget.SetLocation(100, 100);
+        return widget;
+    }
+
     // The drawn texts that contain `part`, in the order drawn.
     std::vector<DrawnText> TextsWith(const QString& part) const;
 

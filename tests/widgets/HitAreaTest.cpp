@@ -13,16 +13,11 @@ using HitArea = AppFixture;
 
 // Every widget reacts to the pointer only strictly inside its box: each edge line is outside.
 TEST_F(HitArea, EveryWidgetHoversOnlyStrictlyInsideItsBox) {
-    clsButton button;
-    button.init("OK", 40, 40);
-    clsMyBtn cell;
-    cell.init(40, 40, 0, 1, true);
-    clsRbtn radio;
-    radio.init("X", 40, 40);
-    clschkbox box;
-    box.init("", 40, 40);
-    clsNBtn pad;
-    pad.init("", 40, 40, 1);
+    clsButton button = Placed<clsButton>("OK", 40, 40);
+    clsMyBtn cell = Placed<clsMyBtn>(40, 40, 0, 1, true);
+    clsRbtn radio = Placed<clsRbtn>("X", 40, 40);
+    clschkbox box = Placed<clschkbox>("", 40, 40);
+    clsNBtn pad = Placed<clsNBtn>("", 40, 40, 1);
     pad.Enable = true;
     const struct {
         const char* name;
@@ -35,7 +30,6 @@ TEST_F(HitArea, EveryWidgetHoversOnlyStrictlyInsideItsBox) {
         {"check box", [&](int16_t x, int16_t y) { return box.MouseMove(x, y), box.State() == 1; }},
         {"pad button", [&](int16_t x, int16_t y) { return pad.MouseMove(x, y), pad.States == 1; }},
     };
-    [](auto&... all) { (all.SetLocation(100, 100), ...); }(button, cell, radio, box, pad);
     const struct {
         int16_t x, y;
         bool inside;

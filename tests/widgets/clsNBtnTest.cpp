@@ -13,11 +13,8 @@ namespace {
 
 class NBtnTest : public AppFixture {
 protected:
-    static clsNBtn Make(int16_t value, const std::string& file = "") {
-        clsNBtn b;
-        b.init(file, 40, 40, value);
-        b.SetLocation(100, 100);
-        return b;
+    static clsNBtn Make(int value, const std::string& file = "") {
+        return Placed<clsNBtn>(file, 40, 40, value);
     }
 
     static QRgb Look(clsNBtn& b, int x = 0, int y = 0) {
@@ -35,7 +32,7 @@ protected:
     }
 };
 
-TEST_F(NBtnTest, PressedButtonStaysPressedUntilTheScreenReleasesIt) {
+TEST_F(NBtnTest, PressedButtonStaysPressedUntilTheScreenReleasesItAndItsCaptionShows) {
     clsNBtn b = Make(3);
     EXPECT_FALSE(b.MouseDown()) << "not under the pointer";
     b.MouseMove(120, 120);
@@ -52,10 +49,9 @@ TEST_F(NBtnTest, PressedButtonStaysPressedUntilTheScreenReleasesIt) {
     EXPECT_EQ(b.States, 0);
     b.MouseMove(120, 120);
     EXPECT_EQ(b.States, 0) << "a disabled button never hovers";
-}
 
-TEST_F(NBtnTest, DigitCaptionIsLightAtRestDarkWhenPressedAndGoneWhenDisabled) {
-    clsNBtn b = Make(7);
+    // The digit caption is light at rest, dark when pressed and gone when disabled.
+    b = Make(7);
     Look(b);
     EXPECT_GT(CaptionInk(false), 20);
     b.States = 2;
