@@ -4,8 +4,8 @@
 #include "support/AppFixture.h"
 #include "support/Ink.h"
 
-#include <QColor>
 #include <QTemporaryDir>
+#include <tuple>
 
 namespace {
 
@@ -31,7 +31,7 @@ protected:
 };
 
 // An image drawn at an opacity below one must leave the opacity as it was for what follows.
-TEST_F(DrawingTest, ColourKeySkipsMagentaOpacityScalesAlphaAndAMissingImageDrawsNothing) {
+TEST_F(DrawingTest, ColourKeyOpacityColourOrderAndMissingImages) {
     const ImageHandle image = TestImage();
     Clear(qRgb(255, 255, 255));
     DrawImagePart(image, 10, 10, 4, 1, 0, 0, 1.0f, TransparentKey);
@@ -43,11 +43,12 @@ TEST_F(DrawingTest, ColourKeySkipsMagentaOpacityScalesAlphaAndAMissingImageDraws
 
     Clear(qRgb(0, 0, 0));
     DrawImagePart(image, 0, 0, 4, 1, 0, 0, 0.5f);
-    const QColor half = QColor::fromRgb(Pixel(1, 0));
-    EXPECT_NEAR(half.red(), 128, 2);
-    EXPECT_EQ(half.green(), 0);
+    EXPECT_NEAR(qRed(Pixel(1, 0)), 128, 2);
+    EXPECT_EQ(qGreen(Pixel(1, 0)), 0);
     FillRectWith(10, 0, 1, 1, MakeSolidBrush(0, 0, 255, 255));
     EXPECT_EQ(Pixel(10, 0), qRgba(255, 0, 0, 255)) << "a later fill is fully opaque";
+    // Alpha, then blue, green and red, each clamped to a byte.
+    EXPECT_EQ(MakeColor(128, 300, 0x34, -5), 0x800034FFu);
 
     const ImageHandle missing = LoadImage(dir.filePath("nothing.png").toStdString());
     EXPECT_EQ(missing, nullptr);
@@ -57,27 +58,18 @@ TEST_F(DrawingTest, ColourKeySkipsMagentaOpacityScalesAlphaAndAMissingImageDraws
     EXPECT_EQ(Pixel(5, 5), qRgb(1, 2, 3));
 }
 
-// Alpha, then blue, green and red, each clamped to a byte.
-TEST_F(DrawingTest, MakeColorTakesBlueGreenRedOrderAndClampsColours) {
-    EXPECT_EQ(MakeColor(128, 300, 0x34, -5), 0x800034FFu);
-}
-
 // The pressed fill is at least 200 alpha, the resting fill at most 128; a share of a pixel
 // rounds half to even (2.5 to 2, 49.5 and a little to 50).
 TEST_F(DrawingTest, ProgressBarFillsRoundedShareWithThePressedBrush) {
-    const struct {
-        int width;
-        float share;
-        int filled;
-    } bars[] = {{300, 0.5f, 150}, {5, 0.5f, 2}, {150, 0.33f, 50}, {100, 0.0f, 0}, {100, 1.0f, 100}};
-    for (const auto& bar : bars) {
+    const std::tuple<int, float, int> bars[] = {
+        {300, 0.5f, 150}, {5, 0.5f, 2}, {150, 0.33f, 50}, {100, 0.0f, 0}, {100, 1.0f, 100}};
+    for (const auto& [width, share, filled] : bars) {
         Clear(qRgba(0, 0, 0, 0));
-        DrawProgressBar(200, 250, bar.width, 20, bar.share);
-        EXPECT_EQ(
-            CountPixels(QRect(200, 255, bar.width, 1), [](QRgb p) { return qAlpha(p) >= 180; }),
-            bar.filled)
-            << bar.width << " x " << bar.share;
-        EXPECT_GT(qAlpha(Pixel(200 + bar.width - 1, 255)), 0) << "the rest translucent";
+        DrawProgressBar(200, 250, width, 20, share);
+        EXPECT_EQ(CountPixels(QRect(200, 255, width, 1), [](QRgb p) { return qAlpha(p) >= 180; }),
+                  filled)
+            << width << " x " << share;
+        EXPECT_GT(qAlpha(Pixel(200 + width - 1, 255)), 0) << "the rest translucent";
     }
 }
 

@@ -8,6 +8,7 @@
 #include "support/Places.h"
 
 #include <QPoint>
+#include <utility>
 
 namespace {
 
@@ -44,10 +45,7 @@ TEST_F(RainFrames, ScreensOverTheDigitsLookTheSameBothWays) {
         },
         [](const std::function<void()>& keep) {
             // A press clicks and keeps its frame; a visit moves there and keeps three ticks.
-            const struct {
-                bool press;
-                QPoint at;
-            } steps[] = {
+            const std::pair<bool, QPoint> steps[] = {
                 {false, {300, 140}}, {false, {300, 210}}, {false, {300, 280}},  {false, {300, 350}},
                 {false, {300, 420}}, {false, {20, 20}},   {true, Help},         {false, {100, 550}},
                 {false, {540, 550}}, {false, {700, 550}}, {false, {20, 20}},    {true, {700, 550}},

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -21,24 +22,19 @@ std::string Said(const FileLocations& f) {
 TEST(FileLocations, OnlyAWritableCopyWithItsResourcesKeepsFilesBesideTheProgram) {
     const std::string data = "/home/ann/.local/share/korvel-sudoku";
     const std::string documents = "/home/ann/Documents/Korvel Sudoku";
-    const struct {
-        bool resourcesBeside, writable;
-        FileLocations expected;
-    } cases[] = {
+    const std::tuple<bool, bool, FileLocations> cases[] = {
         {true, true, {"/games/korvel", "/games/korvel", "/games/korvel/save", ""}},
         {true, false, {"/games/korvel", data, documents, "/games/korvel"}},
-        {false, true, {"/games/share/korvel-sudoku", data, documents, "/games/korvel"}},
-    };
-    for (const auto& c : cases)
+        {false, true, {"/games/share/korvel-sudoku", data, documents, "/games/korvel"}}};
+    for (const auto& [resourcesBeside, writable, expected] : cases)
         EXPECT_EQ(
-            Said(ChooseFileLocations({"/games/korvel", c.resourcesBeside, c.writable,
+            Said(ChooseFileLocations({"/games/korvel", resourcesBeside, writable,
                                       "/games/share/korvel-sudoku", data, "/home/ann/Documents"})),
-            Said(c.expected));
+            Said(expected));
 }
 
 TEST(FileLocations, ResourcesBesideTheProgramAreNoticed) {
-    QTemporaryDir folder;
-    QTemporaryDir share;
+    QTemporaryDir folder, share;
     QDir(share.path()).mkdir("res");
     const std::string path = folder.path().toStdString();
     EXPECT_FALSE(ExamineFolders(path, share.path().toStdString()).resourcesBeside)
@@ -60,8 +56,7 @@ protected:
         return WriteRecordTable(table);
     }
 
-    QTemporaryDir program;
-    QTemporaryDir home;
+    QTemporaryDir program, home;
 };
 
 TEST_F(RecordsCarryOver, RecordsBesideTheProgramAreReadOnceIntoTheDataFolder) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/SoundBackend.h"
 #include "draw/Text.h"
 #include "support/ScriptedPlatform.h"
 
@@ -10,6 +11,16 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+// Keeps every sound command in the order the game sent it.
+class RecordingSoundBackend : public SoundBackend {
+public:
+    explicit RecordingSoundBackend(std::vector<std::string>& log) : log(log) {}
+    void Send(const std::string& command) override { log.push_back(command); }
+
+private:
+    std::vector<std::string>& log;
+};
 
 // Every flow test starts from a freshly started program: start-of-run state, a new
 // drawing surface, fresh screen objects, a recording sound backend, a scripted

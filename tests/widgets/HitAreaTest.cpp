@@ -6,6 +6,8 @@
 #include "widgets/clschkbox.h"
 
 #include <functional>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -19,10 +21,7 @@ TEST_F(HitArea, EveryWidgetHoversOnlyStrictlyInsideItsBox) {
     clschkbox box = Placed<clschkbox>("", 40, 40);
     clsNBtn pad = Placed<clsNBtn>("", 40, 40, 1);
     pad.Enable = true;
-    const struct {
-        const char* name;
-        std::function<bool(int16_t, int16_t)> hovers;
-    } widgets[] = {
+    const std::pair<const char*, std::function<bool(int16_t, int16_t)>> widgets[] = {
         {"button",
          [&](int16_t x, int16_t y) { return button.MouseMove(x, y), button.State() == 1; }},
         {"cell", [&](int16_t x, int16_t y) { return cell.MouseMove(x, y); }},
@@ -30,14 +29,12 @@ TEST_F(HitArea, EveryWidgetHoversOnlyStrictlyInsideItsBox) {
         {"check box", [&](int16_t x, int16_t y) { return box.MouseMove(x, y), box.State() == 1; }},
         {"pad button", [&](int16_t x, int16_t y) { return pad.MouseMove(x, y), pad.States == 1; }},
     };
-    const struct {
-        int16_t x, y;
-        bool inside;
-    } points[] = {{100, 120, false}, {140, 120, false}, {120, 100, false}, {120, 140, false},
-                  {101, 101, true},  {139, 139, true},  {120, 120, true}};
-    for (const auto& widget : widgets) {
-        for (const auto& p : points)
-            EXPECT_EQ(widget.hovers(p.x, p.y), p.inside) << widget.name << " " << p.x << "," << p.y;
+    const std::tuple<int16_t, int16_t, bool> points[] = {
+        {100, 120, false}, {140, 120, false}, {120, 100, false}, {120, 140, false},
+        {101, 101, true},  {139, 139, true},  {120, 120, true}};
+    for (const auto& [name, hovers] : widgets) {
+        for (const auto& [x, y, inside] : points)
+            EXPECT_EQ(hovers(x, y), inside) << name << " " << x << "," << y;
     }
 }
 

@@ -13,10 +13,6 @@ namespace {
 
 class NBtnTest : public AppFixture {
 protected:
-    static clsNBtn Make(int value, const std::string& file = "") {
-        return Placed<clsNBtn>(file, 40, 40, value);
-    }
-
     static QRgb Look(clsNBtn& b, int x = 0, int y = 0) {
         Drawing().SpeedBuffer.fill(qRgb(0, 0, 0));
         SetFont("Impact", 24, FontBold);
@@ -33,7 +29,7 @@ protected:
 };
 
 TEST_F(NBtnTest, PressedButtonStaysPressedUntilTheScreenReleasesItAndItsCaptionShows) {
-    clsNBtn b = Make(3);
+    clsNBtn b = Placed<clsNBtn>("", 40, 40, 3);
     EXPECT_FALSE(b.MouseDown()) << "not under the pointer";
     b.MouseMove(120, 120);
     EXPECT_TRUE(b.MouseDown());
@@ -51,7 +47,7 @@ TEST_F(NBtnTest, PressedButtonStaysPressedUntilTheScreenReleasesItAndItsCaptionS
     EXPECT_EQ(b.States, 0) << "a disabled button never hovers";
 
     // The digit caption is light at rest, dark when pressed and gone when disabled.
-    b = Make(7);
+    b = Placed<clsNBtn>("", 40, 40, 7);
     Look(b);
     EXPECT_GT(CaptionInk(false), 20);
     b.States = 2;
@@ -61,7 +57,7 @@ TEST_F(NBtnTest, PressedButtonStaysPressedUntilTheScreenReleasesItAndItsCaptionS
     const QRgb grey = Look(b, 102, 138);
     EXPECT_EQ(qRed(grey), qGreen(grey));
     EXPECT_EQ(CaptionInk(false), 0);
-    clsNBtn blank = Make(0);
+    clsNBtn blank = Placed<clsNBtn>("", 40, 40, 0);
     Look(blank);
     EXPECT_EQ(CaptionInk(false), 0) << "value 0 has no caption";
 }
@@ -76,7 +72,7 @@ TEST_F(NBtnTest, ImageSkipsMagentaAndShowsOverTheDisabledFill) {
     image.save(folder.path() + "/res/key.bmp");
     App().ProgramFolder = folder.path().toStdString();
 
-    clsNBtn b = Make(0, App().ProgramFolder + "/res/key.bmp");
+    clsNBtn b = Placed<clsNBtn>(App().ProgramFolder + "/res/key.bmp", 40, 40, 0);
     const QRgb fill = Look(b, 110, 120);
     EXPECT_GT(qGreen(fill), 0) << "the green fill shows through the magenta";
     EXPECT_EQ(qBlue(fill), 0);
