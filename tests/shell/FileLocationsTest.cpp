@@ -19,7 +19,7 @@ std::string Said(const FileLocations& f) {
 
 // An installed copy keeps the player's files in the player's folders, even in a prefix the
 // player may write to (~/.local): they do not belong in bin/.
-TEST(FileLocations, OnlyAWritableCopyWithItsResourcesKeepsFilesBesideTheProgram) {
+TEST(FileLocations, OnlyAWritableCopyWithItsResourcesFoundBesideItKeepsFilesThere) {
     const std::string data = "/home/ann/.local/share/korvel-sudoku";
     const std::string documents = "/home/ann/Documents/Korvel Sudoku";
     const std::tuple<bool, bool, FileLocations> cases[] = {
@@ -31,9 +31,8 @@ TEST(FileLocations, OnlyAWritableCopyWithItsResourcesKeepsFilesBesideTheProgram)
             Said(ChooseFileLocations({"/games/korvel", resourcesBeside, writable,
                                       "/games/share/korvel-sudoku", data, "/home/ann/Documents"})),
             Said(expected));
-}
 
-TEST(FileLocations, ResourcesBesideTheProgramAreNoticed) {
+    // Which copy it is comes from where res/ is found.
     QTemporaryDir folder, share;
     QDir(share.path()).mkdir("res");
     const std::string path = folder.path().toStdString();

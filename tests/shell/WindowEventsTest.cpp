@@ -74,12 +74,10 @@ TEST_F(WindowEvents, ArrowsMoveOverEmptyCellsAndKeysPlayThePadThere) {
 TEST_F(WindowEvents, PointerOpensThePadAndARightClickClosesIt) {
     StartRegular({10, 20});
     MouseClick(CellCenter(20));
-    EXPECT_EQ(Game().Selected(), 20);
-    EXPECT_TRUE(Game().PadOpen());
+    EXPECT_EQ(Joined(Game().Selected(), Game().PadOpen()), "20 true");
     Tick();
     MouseClick(CellCenter(60), Qt::RightButton);
-    EXPECT_FALSE(Game().PadOpen());
-    EXPECT_EQ(Value(20), 0);
+    EXPECT_EQ(Joined(Game().PadOpen(), Value(20)), "false 0");
     MouseClick(CellCenter(10));
     Tick();
     MouseClick(PadButtonCenter(10, Solved(1, 1) - 1));

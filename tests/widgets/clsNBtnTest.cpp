@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QPainter>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -64,13 +63,12 @@ TEST_F(NBtnTest, PressedButtonStaysPressedUntilTheScreenReleasesItAndItsCaptionS
 
 TEST_F(NBtnTest, ImageSkipsMagentaAndShowsOverTheDisabledFill) {
     // Magenta left half, blue right half.
-    QTemporaryDir folder;
     QImage image(40, 40, QImage::Format_RGB32);
     image.fill(qRgb(0, 0, 255));
     QPainter(&image).fillRect(0, 0, 20, 40, qRgb(255, 0, 255));
-    QDir(folder.path()).mkpath("res");
-    image.save(folder.path() + "/res/key.bmp");
-    App().ProgramFolder = folder.path().toStdString();
+    QDir(files->path()).mkpath("res");
+    image.save(files->path() + "/res/key.bmp");
+    App().ProgramFolder = files->path().toStdString();
 
     clsNBtn b = Placed<clsNBtn>(App().ProgramFolder + "/res/key.bmp", 40, 40, 0);
     const QRgb fill = Look(b, 110, 120);
