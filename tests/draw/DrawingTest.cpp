@@ -1,13 +1,15 @@
 #include "draw/Drawing.h"
-#include "common/AppState.h"
 #include "draw/Shapes.h"
 #include "draw/Text.h"
 #include "support/AppFixture.h"
+#include "support/Ink.h"
 
-#include <QColor>
 #include <QTemporaryDir>
+#include <tuple>
 
 namespace {
+
+bool Bright(QRgb p) { return qRed(p) > 128; }
 
 class DrawingTest : public AppFixture {
 protected:
@@ -28,7 +30,8 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(DrawingTest, ColourKeySkipsMagentaAndOpacityScalesAlpha) {
+// An image drawn at an opacity below one must leave the opacity as it was for what follows.
+TEST_F(DrawingTest, ColourKeyOpacityColourOrderAndMissingImages) {
     const ImageHandle image = TestImage();
     Clear(qRgb(255, 255, 255));
     DrawImagePart(image, 10, 10, 4, 1, 0, 0, 1.0f, TransparentKey);
@@ -40,12 +43,13 @@ TEST_F(DrawingTest, ColourKeySkipsMagentaAndOpacityScalesAlpha) {
 
     Clear(qRgb(0, 0, 0));
     DrawImagePart(image, 0, 0, 4, 1, 0, 0, 0.5f);
-    const QColor half = QColor::fromRgb(Pixel(1, 0));
-    EXPECT_NEAR(half.red(), 128, 2);
-    EXPECT_EQ(half.green(), 0);
-}
+    EXPECT_NEAR(qRed(Pixel(1, 0)), 128, 2);
+    EXPECT_EQ(qGreen(Pixel(1, 0)), 0);
+    FillRectWith(10, 0, 1, 1, MakeSolidBrush(0, 0, 255, 255));
+    EXPECT_EQ(Pixel(10, 0), qRgba(255, 0, 0, 255)) << "a later fill is fully opaque";
+    // Alpha, then blue, green and red, each clamped to a byte.
+    EXPECT_EQ(MakeColor(128, 300, 0x34, -5), 0x800034FFu);
 
-TEST_F(DrawingTest, MissingImageDrawsNothing) {
     const ImageHandle missing = LoadImage(dir.filePath("nothing.png").toStdString());
     EXPECT_EQ(missing, nullptr);
     Clear(qRgb(1, 2, 3));
@@ -54,36 +58,24 @@ TEST_F(DrawingTest, MissingImageDrawsNothing) {
     EXPECT_EQ(Pixel(5, 5), qRgb(1, 2, 3));
 }
 
-// Alpha, then blue, green and red, each clamped to a byte.
-TEST_F(DrawingTest, MakeColorTakesBlueGreenRedOrderAndClampsColours) {
-    EXPECT_EQ(MakeColor(128, 300, 0x34, -5), 0x800034FFu);
-}
-
 // The pressed fill is at least 200 alpha, the resting fill at most 128; a share of a pixel
 // rounds half to even (2.5 to 2, 49.5 and a little to 50).
 TEST_F(DrawingTest, ProgressBarFillsRoundedShareWithThePressedBrush) {
-    const struct {
-        int width;
-        float share;
-        int filled;
-    } bars[] = {{300, 0.5f, 150}, {5, 0.5f, 2}, {150, 0.33f, 50}, {100, 0.0f, 0}, {100, 1.0f, 100}};
-    for (const auto& bar : bars) {
+    const std::tuple<int, float, int> bars[] = {
+        {300, 0.5f, 150}, {5, 0.5f, 2}, {150, 0.33f, 50}, {100, 0.0f, 0}, {100, 1.0f, 100}};
+    for (const auto& [width, share, filled] : bars) {
         Clear(qRgba(0, 0, 0, 0));
-        DrawProgressBar(200, 250, bar.width, 20, bar.share);
-        int pressed = 0;
-        for (int x = 200; x < 200 + bar.width; ++x)
-            pressed += qAlpha(Pixel(x, 255)) >= 180 ? 1 : 0;
-        EXPECT_EQ(pressed, bar.filled) << bar.width << " x " << bar.share;
-        EXPECT_GT(qAlpha(Pixel(200 + bar.width - 1, 255)), 0) << "the rest translucent";
+        DrawProgressBar(200, 250, width, 20, share);
+        EXPECT_EQ(CountPixels(QRect(200, 255, width, 1), [](QRgb p) { return qAlpha(p) >= 180; }),
+                  filled)
+            << width << " x " << share;
+        EXPECT_GT(qAlpha(Pixel(200 + width - 1, 255)), 0) << "the rest translucent";
     }
 }
 
 TEST_F(DrawingTest, TextNeedsFontAndColourAndHonoursLineBreaks) {
     auto anyInk = [] {
-        for (int y = 0; y < 60; ++y)
-            for (int x = 0; x < 60; ++x)
-                if (Pixel(x, y) != qRgb(0, 0, 0)) return true;
-        return false;
+        return CountPixels(QRect(0, 0, 60, 60), [](QRgb p) { return p != qRgb(0, 0, 0); }) > 0;
     };
     Clear(qRgb(0, 0, 0));
     DrawText(10, 10, "X");
@@ -94,27 +86,21 @@ TEST_F(DrawingTest, TextNeedsFontAndColourAndHonoursLineBreaks) {
 
     SetFont("Arial", 20, FontBold);
     SetTextColor(255, 255, 255, 255);
-    auto rowsWithInk = [](int x0, int x1) {
-        int first = -1, last = -1;
-        for (int y = 0; y < 200; ++y) {
-            for (int x = x0; x < x1; ++x) {
-                if (qRed(Pixel(x, y)) > 128) {
-                    if (first < 0) first = y;
-                    last = y;
-                    break;
-                }
-            }
-        }
-        return std::pair{first, last};
+    auto inked = [](const QString& text) {
+        Clear(qRgb(0, 0, 0));
+        DrawText(10, 10, text);
+        return InkBox(QRect(0, 0, 400, 200), Bright);
     };
-    Clear(qRgb(0, 0, 0));
-    DrawText(10, 10, "I");
-    const auto one = rowsWithInk(0, 100);
-    Clear(qRgb(0, 0, 0));
-    DrawText(10, 10, "I\r\nI");
-    const auto two = rowsWithInk(0, 100);
-    EXPECT_EQ(one.first, two.first);
-    EXPECT_GT(two.second, one.second + 20) << "the second line is drawn below the first";
+    const QRect one = inked("I"), two = inked("I\r\nI");
+    EXPECT_EQ(one.top(), two.top());
+    EXPECT_GT(two.bottom(), one.bottom() + 20) << "the second line is drawn below the first";
+
+    // A missing family keeps the font chosen before it.
+    const int large = inked("WWWW").right();
+    SetFont("No Such Family Anywhere", 8, FontRegular);
+    EXPECT_EQ(inked("WWWW").right(), large);
+    SetFont("Arial", 8, FontRegular);
+    EXPECT_LT(inked("WWWW").right(), large);
 }
 
 // Ten hours of a training clock are 36,000 texts: the caches keep a bounded number, and
@@ -133,30 +119,7 @@ TEST_F(DrawingTest, TextCachesStayBoundedWhileTheClockRuns) {
     EXPECT_LT(CachedTexts(), 3u * 2048u);
     Clear(qRgb(0, 0, 0));
     DrawText(10, 10, QStringLiteral("09:59:59"));
-    int ink = 0;
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 120; ++x)
-            ink += qRed(Pixel(x, y)) > 128;
-    EXPECT_GT(ink, 0);
-}
-
-TEST_F(DrawingTest, MissingFontFamilyKeepsThePreviousFont) {
-    SetTextColor(255, 255, 255, 255);
-    auto inkWidth = [] {
-        Drawing().SpeedBuffer.fill(qRgb(0, 0, 0));
-        DrawText(0, 0, "WWWW");
-        int right = 0;
-        for (int x = 0; x < 400; ++x)
-            for (int y = 0; y < 100; ++y)
-                if (qRed(Pixel(x, y)) > 128) right = x;
-        return right;
-    };
-    SetFont("Arial", 30, FontRegular);
-    const int large = inkWidth();
-    SetFont("No Such Family Anywhere", 8, FontRegular);
-    EXPECT_EQ(inkWidth(), large);
-    SetFont("Arial", 8, FontRegular);
-    EXPECT_LT(inkWidth(), large);
+    EXPECT_GT(CountPixels(QRect(0, 0, 120, 40), Bright), 0);
 }
 
 TEST_F(DrawingTest, AfterShutdownEveryDrawingCallDoesNothing) {
@@ -180,14 +143,6 @@ TEST_F(DrawingTest, AfterShutdownEveryDrawingCallDoesNothing) {
     PresentBuffer();
     EXPECT_EQ(Drawing().SpeedBuffer, before);
     EXPECT_TRUE(texts.empty());
-}
-
-TEST_F(DrawingTest, APartlyTransparentImageLeavesTheOpacityAsItWas) {
-    const ImageHandle image = TestImage();
-    Clear(qRgba(0, 0, 0, 255));
-    DrawImagePart(image, 0, 0, 4, 1, 0, 0, 0.25f);
-    FillRectWith(10, 0, 1, 1, MakeSolidBrush(0, 0, 255, 255));
-    EXPECT_EQ(Pixel(10, 0), qRgba(255, 0, 0, 255)) << "a later fill is fully opaque";
 }
 
 } // namespace

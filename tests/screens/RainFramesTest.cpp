@@ -5,13 +5,15 @@
 #include "shell/Screens.h"
 #include "support/AppFixture.h"
 #include "support/BothWays.h"
+#include "support/Places.h"
 
 #include <QPoint>
-#include <initializer_list>
+#include <utility>
 
 namespace {
 
-class RainFrames : public AppFixture {};
+using RainFrames = AppFixture;
+using namespace place;
 
 // The falling digits drawn from pre-rendered glyphs look exactly as drawn one by one,
 // through columns growing, erasing, standing still and starting again.
@@ -42,38 +44,29 @@ TEST_F(RainFrames, ScreensOverTheDigitsLookTheSameBothWays) {
             Menu().init();
         },
         [](const std::function<void()>& keep) {
-            auto visit = [&keep](std::initializer_list<QPoint> points) {
-                for (const QPoint& point : points) {
-                    DispatchMouseMove(static_cast<int16_t>(point.x()),
-                                      static_cast<int16_t>(point.y()));
-                    for (int i = 0; i < 3; ++i) {
-                        Tick();
-                        keep();
-                    }
+            // A press clicks and keeps its frame; a visit moves there and keeps three ticks.
+            const std::pair<bool, QPoint> steps[] = {
+                {false, {300, 140}}, {false, {300, 210}}, {false, {300, 280}},  {false, {300, 350}},
+                {false, {300, 420}}, {false, {20, 20}},   {true, Help},         {false, {100, 550}},
+                {false, {540, 550}}, {false, {700, 550}}, {false, {20, 20}},    {true, {700, 550}},
+                {false, {20, 20}},   {true, {540, 550}},  {true, {100, 550}},   {true, BestRecords},
+                {false, {350, 80}},  {false, {200, 80}},  {false, {405, 479}},  {false, {20, 20}},
+                {true, TrainingTab}, {false, {20, 20}},   {true, RecordsClose}, {true, BeginGame},
+                {false, {200, 114}}, {false, {400, 114}}, {false, {600, 214}},  {false, {200, 314}},
+                {false, {400, 479}}, {false, {20, 20}},   {true, {600, 214}},   {false, {20, 20}},
+                {true, {200, 314}},  {false, {20, 20}}};
+            for (const auto& [press, at] : steps) {
+                if (press) {
+                    Click(at);
+                    keep();
+                    continue;
                 }
-            };
-            auto press = [&keep](int x, int y) {
-                Click(x, y);
-                keep();
-            };
-            visit({{300, 140}, {300, 210}, {300, 280}, {300, 350}, {300, 420}, {20, 20}});
-            press(365, 210); // HELP
-            visit({{100, 550}, {540, 550}, {700, 550}, {20, 20}});
-            press(700, 550); // Next
-            visit({{20, 20}});
-            press(540, 550); // Back
-            press(100, 550); // Close
-            press(365, 350); // BEST RECORDS
-            visit({{350, 80}, {200, 80}, {405, 479}, {20, 20}});
-            press(350, 80); // the training tab
-            visit({{20, 20}});
-            press(405, 479); // Close
-            press(365, 140); // BEGIN GAME
-            visit({{200, 114}, {400, 114}, {600, 214}, {200, 314}, {400, 479}, {20, 20}});
-            press(600, 214); // Training
-            visit({{20, 20}});
-            press(200, 314); // Regular
-            visit({{20, 20}});
+                DispatchMouseMove(static_cast<int16_t>(at.x()), static_cast<int16_t>(at.y()));
+                for (int i = 0; i < 3; ++i) {
+                    Tick();
+                    keep();
+                }
+            }
         });
 }
 

@@ -4,6 +4,7 @@
 #include "support/Ink.h"
 
 #include <QDir>
+#include <QPainter>
 #include <string>
 #include <utility>
 
@@ -27,9 +28,7 @@ protected:
     static void WritePage(int number, int shown) {
         QImage page(800, 608, QImage::Format_ARGB32);
         page.fill(Qt::transparent);
-        for (int y = 300; y < 340; ++y)
-            for (int x = 300; x < 340; ++x)
-                page.setPixel(x, y, qRgb(0, 0, 40 * shown));
+        QPainter(&page).fillRect(300, 300, 40, 40, QColor(0, 0, 40 * shown));
         page.save(QString::fromStdString(App().ProgramFolder) +
                   QStringLiteral("/res/help%1.png").arg(number));
     }

@@ -1,6 +1,5 @@
 #include "common/AppState.h"
 #include "persist/BestRecords.h"
-#include "persist/Windows1252.h"
 #include "screens/screenMenu.h"
 #include "shell/Dispatcher.h"
 #include "shell/Screens.h"
@@ -36,12 +35,8 @@ protected:
         return ShowsText(220, RowTop[level], 320, name) &&
                ShowsText(550, RowTop[level], 120, value);
     }
-    static bool ShowsChallengeTab() {
-        return RowShows(2, QString::fromUtf8("Jörg"), QStringLiteral("9123"));
-    }
-    static bool ShowsTrainingTab() {
-        return RowShows(2, QStringLiteral("Ed"), QStringLiteral("1:2:5"));
-    }
+    static bool ShowsChallengeTab() { return RowShows(2, QString::fromUtf8("Jörg"), "9123"); }
+    static bool ShowsTrainingTab() { return RowShows(2, "Ed", "1:2:5"); }
     static void Press(int x, int y) {
         DispatchMouseMove(static_cast<int16_t>(x), static_cast<int16_t>(y));
         DispatchMouseDown(1);
@@ -54,24 +49,19 @@ TEST_F(RecordsScreen, TabsShowScoresAndTimesPerLevel) {
     ASSERT_EQ(App().CurrentScreen, 3);
     Tick();
     EXPECT_TRUE(ShowsChallengeTab());
-    EXPECT_TRUE(RowShows(1, QStringLiteral("No record"), QStringLiteral("--")));
-    EXPECT_TRUE(RowShows(0, QStringLiteral("No record"), QStringLiteral("--")));
-    EXPECT_TRUE(ShowsText(130, RowTop[2], 80, QStringLiteral("Hard")));
-    EXPECT_TRUE(ShowsText(130, RowTop[0], 80, QStringLiteral("Easy")));
+    EXPECT_TRUE(RowShows(1, "No record", "--") && RowShows(0, "No record", "--"));
+    EXPECT_TRUE(ShowsText(130, RowTop[2], 80, "Hard") && ShowsText(130, RowTop[0], 80, "Easy"));
 
     Click(place::TrainingTab);
     Tick();
-    EXPECT_TRUE(RowShows(0, QStringLiteral("Cy"), QStringLiteral("0:0:59")));
-    EXPECT_TRUE(RowShows(1, QStringLiteral("Di"), QStringLiteral("1:0:0")));
-    EXPECT_TRUE(ShowsTrainingTab());
+    EXPECT_TRUE(RowShows(0, "Cy", "0:0:59") && RowShows(1, "Di", "1:0:0") && ShowsTrainingTab());
 
     Click(place::RecordsClose);
     Click(place::BestRecords);
     Records().ChallengeRecordNames[2] = std::string(32, 'W');
     Tick();
-    EXPECT_TRUE(RowShows(1, QStringLiteral("No record"), QStringLiteral("--")));
-    EXPECT_TRUE(ShowsText(550, RowTop[2], 120, QStringLiteral("9123")))
-        << "a long name stops before the value";
+    EXPECT_TRUE(RowShows(1, "No record", "--"));
+    EXPECT_TRUE(ShowsText(550, RowTop[2], 120, "9123")) << "a long name stops before the value";
 }
 
 TEST_F(RecordsScreen, TabsSwitchOnThePressWithinTheirHotAreas) {

@@ -1,7 +1,6 @@
 #include "screens/clsLvlSrc.h"
 #include "common/AppState.h"
 #include "common/GameClock.h"
-#include "engine/GameSettings.h"
 #include "screens/screenMenu.h"
 #include "shell/Screens.h"
 #include "support/AppFixture.h"

@@ -1,6 +1,4 @@
 #include "screens/screenMenu.h"
-#include "common/AppState.h"
-#include "common/GameClock.h"
 #include "draw/Drawing.h"
 #include "shell/Screens.h"
 #include "support/AppFixture.h"
@@ -19,7 +17,7 @@ protected:
     }
 };
 
-TEST_F(TitleScreen, OpensOnBlackWithColumnsStartingEveryOtherFrame) {
+TEST_F(TitleScreen, OpensOnBlackStartingAColumnEveryOtherFrameUpToFortySix) {
     EXPECT_EQ(Menu().ActiveCount(), 0);
     std::vector<int> counts;
     for (int frame = 0; frame < 4; ++frame) {
@@ -34,10 +32,8 @@ TEST_F(TitleScreen, OpensOnBlackWithColumnsStartingEveryOtherFrame) {
     Drawing().SpeedBuffer.fill(qRgb(200, 200, 200));
     Tick();
     EXPECT_EQ(CountPixels(QRect(0, 600, 800, 8), [](QRgb p) { return p != qRgb(0, 0, 0); }), 0);
-}
 
-// Columns that a mode other than 2 skips never finish, so the rain piles up to its cap.
-TEST_F(TitleScreen, RainNeverHoldsMoreThanFortySixColumns) {
+    // Columns that a mode other than 2 skips never finish, so the rain piles up to its cap.
     int most = 0;
     for (int frame = 0; frame < 3000; ++frame) {
         Menu().BackRedraw(0, nullptr, {}, {});

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -12,15 +13,10 @@ using Action = CommandLine::Action;
 
 // Help and version win wherever they stand; a second file or an unknown option is refused.
 TEST(CommandLine, ActionsAndTheFileToStartOn) {
-    const struct {
-        std::vector<std::string> arguments;
-        Action action;
-        std::string file;
-    } cases[] = {
+    const std::string saved = "/home/ann/Korvel Sudoku/26-01-31.sv";
+    const std::tuple<std::vector<std::string>, Action, std::string> cases[] = {
         {{}, Action::Play, ""},
-        {{"/home/ann/Korvel Sudoku/26-01-31.sv"},
-         Action::Play,
-         "/home/ann/Korvel Sudoku/26-01-31.sv"},
+        {{saved}, Action::Play, saved},
         {{"-"}, Action::Play, "-"},
         {{"--help"}, Action::Help, ""},
         {{"game.sv", "-h"}, Action::Help, ""},
@@ -28,12 +24,11 @@ TEST(CommandLine, ActionsAndTheFileToStartOn) {
         {{"-v"}, Action::Version, ""},
         {{"--version", "--help"}, Action::Help, ""},
         {{"a.sv", "b.sv"}, Action::Mistake, ""},
-        {{"--fullscreen"}, Action::Mistake, ""},
-    };
-    for (const auto& c : cases) {
-        const CommandLine parsed = ParseCommandLine(c.arguments);
-        EXPECT_EQ(parsed.action, c.action) << c.arguments.size();
-        EXPECT_EQ(parsed.action == Action::Play ? parsed.savedGame : "", c.file);
+        {{"--fullscreen"}, Action::Mistake, ""}};
+    for (const auto& [arguments, action, file] : cases) {
+        const CommandLine parsed = ParseCommandLine(arguments);
+        EXPECT_EQ(parsed.action, action) << arguments.size();
+        EXPECT_EQ(parsed.action == Action::Play ? parsed.savedGame : "", file);
     }
     EXPECT_EQ(ParseCommandLine({"--fullscreen"}).mistake, "unknown option --fullscreen");
 }

@@ -3,24 +3,15 @@
 #include "persist/BestRecords.h"
 #include "persist/FileIO.h"
 #include "persist/RecordFile.h"
-#include "persist/SavedGames.h"
 #include "support/AppFixture.h"
 #include "support/Joined.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
-
-FolderFacts Facts(bool resourcesBeside, bool writable) {
-    return {"/games/korvel",
-            resourcesBeside,
-            writable,
-            "/games/share/korvel-sudoku",
-            "/home/ann/.local/share/korvel-sudoku",
-            "/home/ann/Documents"};
-}
 
 std::string Said(const FileLocations& f) {
     return Joined(f.programFolder, f.recordsFolder, f.saveFolder, f.formerRecordsFolder);
@@ -28,26 +19,21 @@ std::string Said(const FileLocations& f) {
 
 // An installed copy keeps the player's files in the player's folders, even in a prefix the
 // player may write to (~/.local): they do not belong in bin/.
-TEST(FileLocations, OnlyAWritableCopyWithItsResourcesKeepsFilesBesideTheProgram) {
+TEST(FileLocations, OnlyAWritableCopyWithItsResourcesFoundBesideItKeepsFilesThere) {
     const std::string data = "/home/ann/.local/share/korvel-sudoku";
     const std::string documents = "/home/ann/Documents/Korvel Sudoku";
-    const struct {
-        bool resourcesBeside, writable;
-        FileLocations expected;
-    } cases[] = {
+    const std::tuple<bool, bool, FileLocations> cases[] = {
         {true, true, {"/games/korvel", "/games/korvel", "/games/korvel/save", ""}},
         {true, false, {"/games/korvel", data, documents, "/games/korvel"}},
-        {false, true, {"/games/share/korvel-sudoku", data, documents, "/games/korvel"}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Said(ChooseFileLocations(Facts(c.resourcesBeside, c.writable))),
-                  Said(c.expected));
-    }
-}
+        {false, true, {"/games/share/korvel-sudoku", data, documents, "/games/korvel"}}};
+    for (const auto& [resourcesBeside, writable, expected] : cases)
+        EXPECT_EQ(
+            Said(ChooseFileLocations({"/games/korvel", resourcesBeside, writable,
+                                      "/games/share/korvel-sudoku", data, "/home/ann/Documents"})),
+            Said(expected));
 
-TEST(FileLocations, ResourcesBesideTheProgramAreNoticed) {
-    QTemporaryDir folder;
-    QTemporaryDir share;
+    // Which copy it is comes from where res/ is found.
+    QTemporaryDir folder, share;
     QDir(share.path()).mkdir("res");
     const std::string path = folder.path().toStdString();
     EXPECT_FALSE(ExamineFolders(path, share.path().toStdString()).resourcesBeside)
@@ -69,8 +55,7 @@ protected:
         return WriteRecordTable(table);
     }
 
-    QTemporaryDir program;
-    QTemporaryDir home;
+    QTemporaryDir program, home;
 };
 
 TEST_F(RecordsCarryOver, RecordsBesideTheProgramAreReadOnceIntoTheDataFolder) {

@@ -1,6 +1,7 @@
 // The sound backend on SDL's silent "dummy" device, which plays in real time like a sound
 // card, so opening, playing and stopping are seen as they happen on one.
 #include "shell/SdlSoundBackend.h"
+#include "support/Joined.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,29 +44,26 @@ TEST_F(SdlSound, OnlyRealSoundsOpenAndCommandsForAClosedAliasAreHarmless) {
         files.emplace_back(junk.fileName().toStdString(), name[0] == 'b' ? "bg1" : "Click");
     }
     SdlSoundBackend backend;
+    // Whether the alias is open, then whether it plays, after the command.
+    const auto after = [&backend](const std::string& command, const std::string& alias) {
+        backend.Send(command);
+        return Joined(backend.IsOpen(alias), backend.IsPlaying(alias));
+    };
     for (const auto& [path, alias] : files) {
         backend.Send(Open(path, alias));
         backend.Send("setaudio " + alias + " volume to 50");
         backend.Send("play " + alias + " repeat");
-        backend.Send("play " + alias + " from 0");
-        EXPECT_FALSE(backend.IsOpen(alias)) << path;
-        EXPECT_FALSE(backend.IsPlaying(alias)) << path;
+        EXPECT_EQ(after("play " + alias + " from 0", alias), "false false") << path;
     }
     backend.Send("garbage");
 
     ASSERT_TRUE(QFile::copy(QString::fromStdString(SoundFile("Dull_Cla-Public_D-11.wav")),
                             folder + "/Con 11.wav"));
-    backend.Send(Open(folder.toStdString() + "/Con 11.wav", "Con"));
-    EXPECT_TRUE(backend.IsOpen("Con"));
-    EXPECT_FALSE(backend.IsPlaying("Con"));
-    backend.Send("play Con from 0");
-    EXPECT_TRUE(backend.IsPlaying("Con"));
-    backend.Send("stop Con");
-    EXPECT_FALSE(backend.IsPlaying("Con"));
+    EXPECT_EQ(after(Open(folder.toStdString() + "/Con 11.wav", "Con"), "Con"), "true false");
+    EXPECT_EQ(after("play Con from 0", "Con"), "true true");
+    EXPECT_EQ(after("stop Con", "Con"), "true false");
     backend.Send("close Con");
-    backend.Send("play Con from 0");
-    EXPECT_FALSE(backend.IsOpen("Con"));
-    EXPECT_FALSE(backend.IsPlaying("Con"));
+    EXPECT_EQ(after("play Con from 0", "Con"), "false false");
 }
 
 // One track plays at a time; a track played again goes on from where it was stopped.
@@ -85,20 +83,18 @@ TEST_F(SdlSound, MusicLoopsOneTrackAtATimeAndCarriesOnWhereItStopped) {
     backend.Send("play bg2 repeat");
     EXPECT_TRUE(backend.IsPlaying("bg2"));
     backend.Send("play bg1 repeat");
-    EXPECT_TRUE(backend.IsPlaying("bg1"));
-    EXPECT_FALSE(backend.IsPlaying("bg2"));
+    EXPECT_EQ(Joined(backend.IsPlaying("bg1"), backend.IsPlaying("bg2")), "true false");
     EXPECT_GE(backend.Position("bg1"), stoppedAt);
     EXPECT_LT(backend.Position("bg1"), stoppedAt + 0.5);
 }
 
 TEST_F(SdlSound, WithoutADeviceOrTheLibrarySoundIsOffWithOneQuietLine) {
     setenv("SDL_AUDIODRIVER", "no-such-device", 1);
-    for (const auto& [library, line] :
-         {std::pair{std::string(SdlSoundBackend::Library),
-                    std::string("Korvel Sudoku: no audio device found, sound is off.\n")},
-          std::pair{std::string("libkorvel-no-such-library.so.0"),
-                    std::string("Korvel Sudoku: the sound library libkorvel-no-such-library.so.0 "
-                                "is not installed, sound is off.\n")}}) {
+    for (const auto& [library, line] : std::initializer_list<std::pair<std::string, std::string>>{
+             {SdlSoundBackend::Library, "Korvel Sudoku: no audio device found, sound is off.\n"},
+             {"libkorvel-no-such-library.so.0",
+              "Korvel Sudoku: the sound library libkorvel-no-such-library.so.0 is not installed, "
+              "sound is off.\n"}}) {
         testing::internal::CaptureStderr();
         {
             SdlSoundBackend backend(library);

@@ -1,6 +1,5 @@
 #include "common/AppState.h"
 #include "common/GameClock.h"
-#include "shell/Dispatcher.h"
 #include "shell/Picture1.h"
 #include "support/AppFixture.h"
 #include "widgets/clsNumber.h"

@@ -11,11 +11,10 @@
 #include "support/AppFixture.h"
 #include "support/Joined.h"
 #include "support/Places.h"
-#include "support/RecordingSoundBackend.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 
@@ -52,13 +51,6 @@ protected:
                       [this] { return std::make_unique<RecordingSoundBackend>(sounds); }});
     }
 
-    static void WaitFor(const std::function<bool()>& done) {
-        QElapsedTimer waited;
-        waited.start();
-        while (!done() && waited.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-
     // Lets the window paint its first frame; returns the sound commands sent until then.
     std::vector<std::string> SoundsUntilTheFirstFrame() {
         std::optional<std::vector<std::string>> before;
@@ -66,9 +58,9 @@ protected:
             if (!before) before = sounds;
         });
         MainWindow()->Picture()->installEventFilter(&watch);
-        WaitFor([&] { return before.has_value(); });
+        const bool painted = QTest::qWaitFor([&] { return before.has_value(); });
         MainWindow()->Picture()->removeEventFilter(&watch);
-        return before.value_or(std::vector<std::string>{"no frame"});
+        return painted ? *before : std::vector<std::string>{"no frame"};
     }
 
     QTemporaryDir program;
@@ -84,7 +76,7 @@ TEST_F(StartUp, OpensTheTitleWithStagesRecordsAndSoundsThenShutsDownCleanly) {
     Start();
     for (const std::string& command : SoundsUntilTheFirstFrame())
         EXPECT_FALSE(command.starts_with("open ")) << "opened before the first frame: " << command;
-    WaitFor([this] { return sounds.size() >= 6; });
+    EXPECT_TRUE(QTest::qWaitFor([this] { return sounds.size() >= 6; }));
     std::vector<std::string> opened;
     const std::string soundFolder = "open " + folder + "/res/sound/";
     for (const std::string& command : sounds)
@@ -131,11 +123,10 @@ TEST_F(StartUp, AMissingFolderOrPictureIsNamedOnceAndTheGameGoesOn) {
             SetUp();
             platform.asked.clear();
             fs::create_directory(folder + "/res");
-            for (const fs::directory_entry& entry : fs::directory_iterator(GameResources())) {
+            for (const fs::directory_entry& entry : fs::directory_iterator(GameResources()))
                 if (entry.path().filename() != "title.png")
                     fs::create_symlink(entry.path(),
                                        folder / fs::path("res") / entry.path().filename());
-            }
         }
         testing::internal::CaptureStderr();
         Start();

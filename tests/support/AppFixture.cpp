@@ -16,7 +16,6 @@
 #include "shell/Main.h"
 #include "shell/MissingFiles.h"
 #include "shell/Screens.h"
-#include "support/RecordingSoundBackend.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,6 +6,8 @@
 #include "widgets/clschkbox.h"
 
 #include <functional>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -13,21 +15,13 @@ using HitArea = AppFixture;
 
 // Every widget reacts to the pointer only strictly inside its box: each edge line is outside.
 TEST_F(HitArea, EveryWidgetHoversOnlyStrictlyInsideItsBox) {
-    clsButton button;
-    button.init("OK", 40, 40);
-    clsMyBtn cell;
-    cell.init(40, 40, 0, 1, true);
-    clsRbtn radio;
-    radio.init("X", 40, 40);
-    clschkbox box;
-    box.init("", 40, 40);
-    clsNBtn pad;
-    pad.init("", 40, 40, 1);
+    clsButton button = Placed<clsButton>("OK", 40, 40);
+    clsMyBtn cell = Placed<clsMyBtn>(40, 40, 0, 1, true);
+    clsRbtn radio = Placed<clsRbtn>("X", 40, 40);
+    clschkbox box = Placed<clschkbox>("", 40, 40);
+    clsNBtn pad = Placed<clsNBtn>("", 40, 40, 1);
     pad.Enable = true;
-    const struct {
-        const char* name;
-        std::function<bool(int16_t, int16_t)> hovers;
-    } widgets[] = {
+    const std::pair<const char*, std::function<bool(int16_t, int16_t)>> widgets[] = {
         {"button",
          [&](int16_t x, int16_t y) { return button.MouseMove(x, y), button.State() == 1; }},
         {"cell", [&](int16_t x, int16_t y) { return cell.MouseMove(x, y); }},
@@ -35,15 +29,12 @@ TEST_F(HitArea, EveryWidgetHoversOnlyStrictlyInsideItsBox) {
         {"check box", [&](int16_t x, int16_t y) { return box.MouseMove(x, y), box.State() == 1; }},
         {"pad button", [&](int16_t x, int16_t y) { return pad.MouseMove(x, y), pad.States == 1; }},
     };
-    [](auto&... all) { (all.SetLocation(100, 100), ...); }(button, cell, radio, box, pad);
-    const struct {
-        int16_t x, y;
-        bool inside;
-    } points[] = {{100, 120, false}, {140, 120, false}, {120, 100, false}, {120, 140, false},
-                  {101, 101, true},  {139, 139, true},  {120, 120, true}};
-    for (const auto& widget : widgets) {
-        for (const auto& p : points)
-            EXPECT_EQ(widget.hovers(p.x, p.y), p.inside) << widget.name << " " << p.x << "," << p.y;
+    const std::tuple<int16_t, int16_t, bool> points[] = {
+        {100, 120, false}, {140, 120, false}, {120, 100, false}, {120, 140, false},
+        {101, 101, true},  {139, 139, true},  {120, 120, true}};
+    for (const auto& [name, hovers] : widgets) {
+        for (const auto& [x, y, inside] : points)
+            EXPECT_EQ(hovers(x, y), inside) << name << " " << x << "," << y;
     }
 }
 

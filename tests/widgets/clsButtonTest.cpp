@@ -4,18 +4,10 @@
 
 namespace {
 
-class ButtonTest : public AppFixture {
-protected:
-    clsButton Make(const QString& caption, int16_t w = 100, int16_t h = 40, uint8_t palette = 0) {
-        clsButton b;
-        b.init(caption, w, h, palette);
-        b.SetLocation(100, 100);
-        return b;
-    }
-};
+using ButtonTest = AppFixture;
 
-TEST_F(ButtonTest, ClickIsAReleaseOverTheButtonWhereverThePressBegan) {
-    clsButton b = Make("OK");
+TEST_F(ButtonTest, ClickIsAReleaseOverTheButtonWhereverThePressBeganAndNoneWhenDisabled) {
+    clsButton b = Placed<clsButton>("OK", 100, 40);
     b.MouseMove(10, 10);
     b.MouseDown();
     EXPECT_EQ(b.State(), 0);
@@ -30,10 +22,8 @@ TEST_F(ButtonTest, ClickIsAReleaseOverTheButtonWhereverThePressBegan) {
     b.MouseMove(10, 10);
     EXPECT_EQ(b.State(), 0);
     EXPECT_FALSE(b.MouseUp()) << "pressed on it, released elsewhere";
-}
 
-TEST_F(ButtonTest, DisabledButtonIgnoresEverythingAndKeepsItsState) {
-    clsButton b = Make("OK");
+    // Disabled, it ignores everything and keeps its state.
     b.MouseMove(150, 120);
     b.SetEnabled(false);
     b.MouseMove(10, 10);
@@ -48,8 +38,8 @@ TEST_F(ButtonTest, DisabledButtonIgnoresEverythingAndKeepsItsState) {
     EXPECT_EQ(b.State(), 0) << "set up afresh, at rest";
 }
 
-TEST_F(ButtonTest, DisabledLookIsGreyAndPressedLooksLikeHover) {
-    clsButton b = Make("", 100, 40);
+TEST_F(ButtonTest, DisabledLookIsGreyPressedLooksLikeHoverAndLongCaptionsWidenOnlyTheLook) {
+    clsButton b = Placed<clsButton>("", 100, 40);
     auto look = [&b] {
         Drawing().SpeedBuffer.fill(qRgb(0, 0, 0));
         b.Draw();
@@ -65,11 +55,9 @@ TEST_F(ButtonTest, DisabledLookIsGreyAndPressedLooksLikeHover) {
     const QRgb grey = look();
     EXPECT_EQ(qRed(grey), qGreen(grey));
     EXPECT_EQ(qRed(grey), qBlue(grey));
-}
 
-// A caption too long for its button widens it, but the hit area stays as it was placed.
-TEST_F(ButtonTest, LongCaptionWidensTheButtonButNotItsHitArea) {
-    clsButton b = Make("ABCDEFGHIJKL", 100, 40, 1);
+    // A caption too long for its button widens it, but the hit area stays as it was placed.
+    b = Placed<clsButton>("ABCDEFGHIJKL", 100, 40, 1);
     b.Draw();
     EXPECT_GT(b.Width(), 130);
     b.MouseMove(199, 120);

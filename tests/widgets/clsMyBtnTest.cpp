@@ -23,12 +23,7 @@ protected:
         GameFixture::TearDown();
     }
 
-    static clsMyBtn Make(int16_t number) {
-        clsMyBtn cell;
-        cell.init(58, 58, number, 1, true);
-        cell.SetLocation(100, 100);
-        return cell;
-    }
+    static clsMyBtn Make(int number) { return Placed<clsMyBtn>(58, 58, number, 1, true); }
 
     // Draws the cell alone on a ground colour and answers one pixel.
     static QRgb Look(clsMyBtn& cell, int x = 0, int y = 0, bool pause = false,
@@ -44,7 +39,7 @@ protected:
     }
 };
 
-TEST_F(MyBtnTest, OnlyEditableCellsHoverAndTakeThePress) {
+TEST_F(MyBtnTest, OnlyEditableCellsHoverAndTakeThePressAndHighlightLastsOneDraw) {
     clsMyBtn given = Make(7);
     EXPECT_FALSE(given.MouseMove(120, 120));
     EXPECT_FALSE(given.MouseDown());
@@ -55,10 +50,9 @@ TEST_F(MyBtnTest, OnlyEditableCellsHoverAndTakeThePress) {
     EXPECT_TRUE(cell.MouseDown());
     EXPECT_EQ(Look(cell, 105, 105), ShadeColor(0));
     EXPECT_FALSE(Ink().isValid()) << "an empty cell shows no number, even hovered";
-}
 
-TEST_F(MyBtnTest, HighlightLastsOneDrawAndPauseHidesEverything) {
-    clsMyBtn cell = Make(5);
+    // The highlight lasts one draw, and a pause hides everything.
+    cell = Make(5);
     cell.DrawH();
     EXPECT_EQ(Look(cell, 102, 102), FrameColor);
     EXPECT_EQ(Look(cell, 102, 102), qRgb(0, 0, 0)) << "gone in the second draw";

@@ -7,19 +7,11 @@
 
 #include <QDir>
 #include <QPainter>
-#include <QTemporaryDir>
 
 namespace {
 
 class NBtnTest : public AppFixture {
 protected:
-    static clsNBtn Make(int16_t value, const std::string& file = "") {
-        clsNBtn b;
-        b.init(file, 40, 40, value);
-        b.SetLocation(100, 100);
-        return b;
-    }
-
     static QRgb Look(clsNBtn& b, int x = 0, int y = 0) {
         Drawing().SpeedBuffer.fill(qRgb(0, 0, 0));
         SetFont("Impact", 24, FontBold);
@@ -35,8 +27,8 @@ protected:
     }
 };
 
-TEST_F(NBtnTest, PressedButtonStaysPressedUntilTheScreenReleasesIt) {
-    clsNBtn b = Make(3);
+TEST_F(NBtnTest, PressedButtonStaysPressedUntilTheScreenReleasesItAndItsCaptionShows) {
+    clsNBtn b = Placed<clsNBtn>("", 40, 40, 3);
     EXPECT_FALSE(b.MouseDown()) << "not under the pointer";
     b.MouseMove(120, 120);
     EXPECT_TRUE(b.MouseDown());
@@ -52,10 +44,9 @@ TEST_F(NBtnTest, PressedButtonStaysPressedUntilTheScreenReleasesIt) {
     EXPECT_EQ(b.States, 0);
     b.MouseMove(120, 120);
     EXPECT_EQ(b.States, 0) << "a disabled button never hovers";
-}
 
-TEST_F(NBtnTest, DigitCaptionIsLightAtRestDarkWhenPressedAndGoneWhenDisabled) {
-    clsNBtn b = Make(7);
+    // The digit caption is light at rest, dark when pressed and gone when disabled.
+    b = Placed<clsNBtn>("", 40, 40, 7);
     Look(b);
     EXPECT_GT(CaptionInk(false), 20);
     b.States = 2;
@@ -65,22 +56,21 @@ TEST_F(NBtnTest, DigitCaptionIsLightAtRestDarkWhenPressedAndGoneWhenDisabled) {
     const QRgb grey = Look(b, 102, 138);
     EXPECT_EQ(qRed(grey), qGreen(grey));
     EXPECT_EQ(CaptionInk(false), 0);
-    clsNBtn blank = Make(0);
+    clsNBtn blank = Placed<clsNBtn>("", 40, 40, 0);
     Look(blank);
     EXPECT_EQ(CaptionInk(false), 0) << "value 0 has no caption";
 }
 
 TEST_F(NBtnTest, ImageSkipsMagentaAndShowsOverTheDisabledFill) {
     // Magenta left half, blue right half.
-    QTemporaryDir folder;
     QImage image(40, 40, QImage::Format_RGB32);
     image.fill(qRgb(0, 0, 255));
     QPainter(&image).fillRect(0, 0, 20, 40, qRgb(255, 0, 255));
-    QDir(folder.path()).mkpath("res");
-    image.save(folder.path() + "/res/key.bmp");
-    App().ProgramFolder = folder.path().toStdString();
+    QDir(files->path()).mkpath("res");
+    image.save(files->path() + "/res/key.bmp");
+    App().ProgramFolder = files->path().toStdString();
 
-    clsNBtn b = Make(0, App().ProgramFolder + "/res/key.bmp");
+    clsNBtn b = Placed<clsNBtn>(App().ProgramFolder + "/res/key.bmp", 40, 40, 0);
     const QRgb fill = Look(b, 110, 120);
     EXPECT_GT(qGreen(fill), 0) << "the green fill shows through the magenta";
     EXPECT_EQ(qBlue(fill), 0);

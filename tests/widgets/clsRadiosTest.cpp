@@ -1,6 +1,6 @@
 #include "widgets/clsRadios.h"
-#include "draw/Drawing.h"
 #include "support/AppFixture.h"
+#include "support/Joined.h"
 
 #include <array>
 
@@ -30,17 +30,15 @@ TEST_F(RadiosTest, PressMovesTheSingleSelectionInEitherListOrder) {
         clsRadios group;
         for (int i = 0; i < 3; ++i)
             group.AddRadio(buttons[static_cast<size_t>(reversed ? 2 - i : i)]);
+        // Each button's check, then the group's value, after a press at x.
+        const auto after = [&](int16_t x) {
+            Press(group, x);
+            return Joined(+buttons[0].Chked, +buttons[1].Chked, +buttons[2].Chked, group.value);
+        };
         group.setvalue(1); // buttons[1] in either order
-        Press(group, 110); // buttons[0]
-        EXPECT_EQ(buttons[0].Chked, 1);
-        EXPECT_EQ(buttons[1].Chked, 0);
-        EXPECT_EQ(group.value, reversed ? 2 : 0);
-        Press(group, 230); // buttons[2]
-        EXPECT_EQ(buttons[0].Chked, 0);
-        EXPECT_EQ(buttons[2].Chked, 1);
-        EXPECT_EQ(group.value, reversed ? 0 : 2);
-        Press(group, 230);
-        EXPECT_EQ(group.value, reversed ? 0 : 2);
+        EXPECT_EQ(after(110), reversed ? "1 0 0 2" : "1 0 0 0");
+        EXPECT_EQ(after(230), reversed ? "0 0 1 0" : "0 0 1 2");
+        EXPECT_EQ(after(230), reversed ? "0 0 1 0" : "0 0 1 2");
         EXPECT_TRUE(group.MouseUp());
         Press(group, 157);
         EXPECT_FALSE(group.MouseUp());
