@@ -78,9 +78,10 @@ TEST_F(PageDrawing, GridLinesGivensAndFooterOnEveryPage) {
                 const bool horizontal = i == 0 || i == 9 || regions[i - 1][k] != regions[i][k];
                 EXPECT_EQ(LineWidth(m + i * c, along, true), vertical ? thick : 1) << i << k;
                 EXPECT_EQ(LineWidth(along, m + i * c, false), horizontal ? thick : 1) << i << k;
-                if (i < 9)
+                if (i < 9) {
                     EXPECT_EQ(Ink(m + (i + 0.2) * c, m + (k + 0.2) * c, 0.65 * c, 0.65 * c) > 0,
                               Sudoku().GivenGrid[k][i] != 0);
+                }
             }
         }
         EXPECT_EQ(Ink(m + S + 0.1, m, inches.width() - m - S - 0.1, S), 0);
