@@ -30,10 +30,8 @@ inline std::string Flatten(const LayoutRows& layout) {
 
 inline std::string Flatten(const Grid& grid) {
     std::string flat;
-    for (const auto& row : grid) {
-        for (int16_t value : row)
-            flat += static_cast<char>('0' + value);
-    }
+    for (int i = 0; i < 81; ++i)
+        flat += static_cast<char>('0' + grid[i / 9][i % 9]);
     return flat;
 }
 
@@ -104,9 +102,8 @@ inline bool Fits(const std::string& digits, const std::string& regions, int cell
 }
 
 inline bool KeepsGivens(const std::string& puzzle, const std::string& solution) {
-    for (size_t i = 0; i < puzzle.size(); ++i) {
+    for (size_t i = 0; i < puzzle.size() && puzzle.size() == solution.size(); ++i)
         if (puzzle[i] != '0' && puzzle[i] != solution[i]) return false;
-    }
     return puzzle.size() == solution.size();
 }
 
@@ -120,11 +117,10 @@ inline ::testing::AssertionResult IsDealt(const std::string& puzzle, const std::
         return ::testing::AssertionFailure() << "bad solution or givens: " << puzzle;
     if (81 - std::count(puzzle.begin(), puzzle.end(), '0') != givens[level])
         return ::testing::AssertionFailure() << "wrong number of givens: " << puzzle;
-    for (int r = 0; r < 9; ++r) {
+    for (int r = 0; r < 9; ++r)
         if (std::count(puzzle.begin() + 9 * r, puzzle.begin() + 9 * r + 9, '0') !=
             quotas[level][r % 2] + 1)
             return ::testing::AssertionFailure() << "row " << r << " quota: " << puzzle;
-    }
     return ::testing::AssertionSuccess();
 }
 

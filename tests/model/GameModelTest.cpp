@@ -29,9 +29,8 @@ std::string Shown(const GameModel& game) {
         if (game.Digit(cell) != 0) out << ' ' << cell << '=' << game.Digit(cell);
         if (game.Marks(cell) == 0) continue;
         out << ' ' << cell << "=(";
-        for (int digit = 1; digit <= 9; ++digit) {
+        for (int digit = 1; digit <= 9; ++digit)
             if (game.Marks(cell) & DigitBit(digit)) out << digit;
-        }
         out << ')';
     }
     return out.str().empty() ? "" : out.str().substr(1);
