@@ -20,12 +20,6 @@ const std::string NamePrompt =
 
 class PlayLoop : public GameFixture {
 protected:
-    static void StartChallenge(int stage, int level, std::initializer_list<int> holes) {
-        Settings().TrainingMode = false;
-        Settings().Stage = static_cast<uint8_t>(stage);
-        Settings().ChallengeLevel = static_cast<int16_t>(level);
-        StartRegular(holes);
-    }
     // The last cell of a game started with the single hole 40.
     static void FillLastCell() { Enter(40, Solved(4, 4) - 1); }
 
@@ -35,10 +29,8 @@ protected:
     std::string SavePath(const std::string& name) const { return App().SaveFolder + "/" + name; }
     // Back to the title, where LOAD GAME opens the file named next.
     void LoadFromTheTitle(const std::string& path) {
-        Navigator().ReturnToMenu();
         platform.fileNames = {path};
-        Tick();
-        Click(place::LoadGame);
+        Navigator().ReturnToMenu(), Tick(), Click(place::LoadGame);
     }
 };
 
@@ -141,8 +133,7 @@ TEST_F(PlayLoop, RunningOutOfTimeEndsTheChallengeOnceEvenOverAQuestionOrTheSolut
     EXPECT_EQ(App().CurrentScreen, 0);
 
     StartChallenge(0, 2, {10, 40});
-    Click(Solution);
-    Click(ConfirmOk);
+    Confirm(Solution);
     SetClock(0, 5, 49);
     Tick(TicksPerSecond);
     EXPECT_EQ(App().CurrentScreen, 9) << "giving up does not stop the stage's clock";
@@ -167,15 +158,13 @@ TEST_F(PlayLoop, QuestionsOverTheBoardActOnlyOnOk) {
 
     Enter(20, HintButton);
     SetClock(0, 3, 7);
-    Click(Restart);
-    Click(ConfirmOk);
+    Confirm(Restart);
     EXPECT_EQ(DescribeGame({10, 20, 40}),
               "screen=2 training level=0 type=0 clock=0 running 10=. 20=. 40=.");
     EXPECT_EQ(Game().Model().HintsLeft(), 3);
     EXPECT_EQ(Game().Selected(), -1);
 
-    Click(Solution);
-    Click(ConfirmOk);
+    Confirm(Solution);
     EXPECT_TRUE(Switches().SolutionShown);
     for (int c = 0; c < 7; ++c)
         EXPECT_EQ(Game().CommandEnabled(c), c == 5) << "only MAIN MENU, not command " << c;
@@ -188,8 +177,7 @@ TEST_F(PlayLoop, QuestionsOverTheBoardActOnlyOnOk) {
     Click(CellCenter(10));
     EXPECT_FALSE(Game().PadOpen());
 
-    Click(MainMenu);
-    Click(ConfirmOk);
+    Confirm(MainMenu);
     EXPECT_EQ(DescribeGame(), "screen=0 training level=0 type=0 clock=0 held");
     StartRegular({10});
     EXPECT_TRUE(Game().CommandEnabled(0)) << "a new game enables the commands again";
@@ -199,8 +187,7 @@ TEST_F(PlayLoop, SavedGamesComeBackFromTheTitleWithTheirMarksClockAndStage) {
     Settings().Level = 1;
     StartRegular({10, 20, 40});
     Enter(10, Solved(1, 1) - 1);
-    Enter(20, PencilBox);
-    Click(PadButtonCenter(20, 2)); // a mark 3
+    Mark(20, 3);
     SetClock(0, 1, 5);
     const std::string path = SavePath("mine.sv");
     platform.fileNames = {path};
@@ -327,37 +314,33 @@ TEST_F(ButtonsAtRest, EveryScreenShowsItsButtonsAtRestEachTimeItIsShown) {
     const Step win = [] {
         StartRegular({40});
         Click({91, 580});
-        for (int16_t key : {KeyRight, KeyRight, KeyEnter})
-            DispatchKeyDown(key, 0);
+        Keys({KeyRight, KeyRight, KeyEnter});
         PressNumber(static_cast<int16_t>(Solved(4, 4)));
     };
     const Step newGame = [] { Click(DialogOk), Tick(), StartRegular({10, 40}); };
     const Step timeOut = [] {
-        Settings().TrainingMode = false;
-        StartRegular({10});
+        StartChallenge(0, 0, {10});
         Clock() = {true, 0, 7, 29, 0}; // a second before the first stage's limit
         Tick(TicksPerSecond);
     };
-    // From where it starts, each visit goes there and back twice.
+    // From where it starts, each visit goes there and back twice, reaching `there`, then `back`.
     const struct {
-        Step start, reach;
-        int there;
-        Step leave;
-        int back;
+        Step start, reach, leave;
+        int there, back;
     } visits[] = {
-        {title, clicks({place::Help}), 6, clicks({HelpClose}), 0},
-        {title, clicks({place::LoadGame}), 0, clicks({}), 0},
-        {title, clicks({BeginGame}), 1, clicks({OptionsOk, MainMenu, ConfirmOk}), 0},
-        {title, clicks({BeginGame, OptionsOk}), 2, clicks({MainMenu, ConfirmOk}), 0},
-        {title, clicks({place::BestRecords}), 3, clicks({RecordsClose}), 0},
-        {title, win, 5, newGame, 2},
-        {title, clicks({BeginGame, Challenge, OptionsOk}), 8,
-         clicks({Continue, MainMenu, ConfirmOk}), 0},
-        {title, timeOut, 9, clicks({DialogOk}), 0},
-        {game, clicks({HowToPlay}), 6, clicks({HelpClose}), 2},
-        {game, clicks({place::Pause}), 7, clicks({Continue}), 2},
-        {game, clicks({Restart}), 10, clicks({ConfirmCancel}), 2},
-        {game, clicks({place::Save}), 2, clicks({}), 2},
+        {title, clicks({place::Help}), clicks({HelpClose}), 6, 0},
+        {title, clicks({place::LoadGame}), clicks({}), 0, 0},
+        {title, clicks({BeginGame}), clicks({OptionsOk, MainMenu, ConfirmOk}), 1, 0},
+        {title, clicks({BeginGame, OptionsOk}), clicks({MainMenu, ConfirmOk}), 2, 0},
+        {title, clicks({place::BestRecords}), clicks({RecordsClose}), 3, 0},
+        {title, win, newGame, 5, 2},
+        {title, clicks({BeginGame, Challenge, OptionsOk}), clicks({Continue, MainMenu, ConfirmOk}),
+         8, 0},
+        {title, timeOut, clicks({DialogOk}), 9, 0},
+        {game, clicks({HowToPlay}), clicks({HelpClose}), 6, 2},
+        {game, clicks({place::Pause}), clicks({Continue}), 7, 2},
+        {game, clicks({Restart}), clicks({ConfirmCancel}), 10, 2},
+        {game, clicks({place::Save}), clicks({}), 2, 2},
     };
     // The frame, once a dialog has finished opening, looks as it does with the pointer off
     // every widget; no clock second passes in between.
@@ -387,10 +370,7 @@ protected:
     static bool Kept() { return FileExists(ResumePath()); }
 
     // The window closes; the next start draws on a new surface.
-    static void Close() {
-        Form_Unload();
-        StartDrawing(800, 608);
-    }
+    static void Close() { Form_Unload(), StartDrawing(800, 608); }
 
     // The window closes, and the game starts again as main starts it.
     void CloseAndStartAgain() {
@@ -409,8 +389,7 @@ TEST_F(Resume, AGameLeftOpenIsOfferedAndComesBackOrIsLetGo) {
     Settings().Level = 2;
     StartRegular({10, 11, 12, 40});
     Enter(10, HintButton);
-    Enter(11, PencilBox);
-    Click(PadButtonCenter(11, 4));
+    Mark(11, 5);
     SetClock(0, 3, 0);
     CloseAndStartAgain();
     ASSERT_EQ(App().CurrentScreen, ConfirmDialog);
@@ -432,9 +411,8 @@ TEST_F(Resume, AGameLeftOpenIsOfferedAndComesBackOrIsLetGo) {
     ASSERT_EQ(WriteFileAtomically(ResumePath(), "T0 not a game"), "");
     OfferResume();
     Click(ConfirmOk);
-    EXPECT_EQ(platform.asked, (std::vector<std::string>{
-                                  "message: Korvel Sudoku | The file " + ResumePath() +
-                                  " is not a saved game of Korvel Sudoku, or it is damaged."}));
+    EXPECT_EQ(platform.asked, (Lines{"message: Korvel Sudoku | The file " + ResumePath() +
+                                     " is not a saved game of Korvel Sudoku, or it is damaged."}));
     EXPECT_EQ(App().CurrentScreen, TitleScreen);
     EXPECT_FALSE(Kept());
     OfferResume();
@@ -455,14 +433,13 @@ TEST_F(Resume, OnlyAGameInPlayIsKept) {
         {"back on the title", false, [] { Navigator().ReturnToMenu(); }, true},
         {"loading", false, [] { App().CurrentScreen = LoadingScreen; }, false},
         {"won", false, [] { Enter(10, Solved(1, 1) - 1); }, false},
-        {"given up", false, [&] { Click(Solution), Click(ConfirmOk); }, false},
+        {"given up", false, [] { Confirm(Solution); }, false},
         {"timed out", true, [] { Clock().ct_m = 7, Clock().ct_s = 29, Tick(40); }, false},
         {"between stages", true, [] { Enter(10, Solved(1, 1) - 1); }, true},
     };
     for (const auto& c : cases) {
-        Settings().TrainingMode = !c.challenge;
-        Settings().Stage = 0;
-        StartRegular({10});
+        Settings().TrainingMode = true;
+        c.challenge ? StartChallenge(0, 0, {10}) : StartRegular({10});
         ASSERT_EQ(WriteFileAtomically(ResumePath(), "an earlier game"), "");
         c.then();
         Close();

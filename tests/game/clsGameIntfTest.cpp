@@ -12,7 +12,7 @@ protected:
     long Clicks() const { return std::count(sounds.begin(), sounds.end(), "play Click from 0"); }
     // A cell's top left corner, inside its frame.
     static QRgb Corner(int cell, int dx = 1, int dy = 1) {
-        return Pixel(222 + 60 * (cell % 9) + dx, 38 + 60 * (cell / 9) + dy);
+        return Pixel(CellRect(cell).x() + dx, CellRect(cell).y() + dy);
     }
 };
 
@@ -35,8 +35,7 @@ TEST_F(GameScreenTest, PadOpensOnEmptyCellsWithItsButtonsWhereThePlayerClicks) {
 
 TEST_F(GameScreenTest, PencilStaysAsSetAndClicksBesideThePadCloseIt) {
     StartRegular({10, 11, 12, 13});
-    OpenPad(10);
-    Click(PadButtonCenter(10, PencilBox));
+    Enter(10, PencilBox);
     EXPECT_TRUE(Game().PadOpen()) << "the pencil box keeps the pad open";
     Click(PadButtonCenter(10, 4));
     Enter(10, 6);
@@ -51,8 +50,7 @@ TEST_F(GameScreenTest, PencilStaysAsSetAndClicksBesideThePadCloseIt) {
     EXPECT_FALSE(Game().PadOpen());
     for (int cell : {11, 12, 13})
         Enter(cell, HintButton);
-    OpenPad(10);
-    Click(PadButtonCenter(10, HintButton));
+    Enter(10, HintButton);
     EXPECT_FALSE(Game().PadOpen()) << "no hints left: the button is off, a click beside the pad";
     EXPECT_EQ(Value(10), 0);
 }
@@ -63,8 +61,7 @@ TEST_F(GameScreenTest, ReopenedPadForgetsTheButtonLastHovered) {
     // "9" is what cell 20 takes, so a stale hover would be accepted there.
     PointAt(PadButtonCenter(10, 8));
     DispatchMouseDown(2); // closes the pad with "9" still hovered
-    DispatchKeyDown(KeyRight, 0);
-    DispatchKeyDown(KeyEnter, 0);
+    Keys({KeyRight, KeyEnter});
     ASSERT_TRUE(Game().PadOpen());
     ASSERT_EQ(Game().Selected(), 20);
     DispatchMouseDown(1); // the pointer has not moved since
@@ -102,18 +99,16 @@ TEST_F(GameScreenTest, ARefusedDigitClicksAndFlashesTheCellThatHoldsIt) {
 TEST_F(GameScreenTest, HShowsTheNextStepAndMFillsCandidatesOutsideAChallenge) {
     StartRegular({10, 11, 12});
     Tick();
-    const QRect cell12(402, 98, 58, 58);
-    const QRect cell21 = cell12.translated(0, 60); // in cell 12's box, not in its row
-    const QImage plain = Drawing().SpeedBuffer.copy(cell12);
-    const QImage plainBelow = Drawing().SpeedBuffer.copy(cell21);
+    const auto shown = [](int cell) { return Drawing().SpeedBuffer.copy(CellRect(cell)); };
+    const QImage plain = shown(12), plainBelow = shown(21); // 21: in 12's box, not in its row
     DispatchKeyDown(KeyH, 0);
     Tick();
     ASSERT_TRUE(Game().ShownStep().IsShown());
 
     EXPECT_FALSE(TextsWith("NEXT STEP").empty());
     EXPECT_FALSE(TextsWith("GRADE: GENTLE").empty()) << "singles solve it";
-    EXPECT_NE(Drawing().SpeedBuffer.copy(cell12), plain) << "cell 12 is marked";
-    EXPECT_NE(Drawing().SpeedBuffer.copy(cell21), plainBelow) << "and the box that makes it so";
+    EXPECT_NE(shown(12), plain) << "cell 12 is marked";
+    EXPECT_NE(shown(21), plainBelow) << "and the box that makes it so";
     EXPECT_EQ(Value(12), 0) << "nothing is placed";
     DispatchKeyDown(KeyH, 0);
     EXPECT_FALSE(Game().ShownStep().IsShown());
@@ -130,10 +125,8 @@ TEST_F(GameScreenTest, HShowsTheNextStepAndMFillsCandidatesOutsideAChallenge) {
     for (int cell : {10, 11, 12}) // each column holds every other digit
         EXPECT_EQ(Game().Cell(cell).Marks(), DigitBit(Solved(1, cell - 9))) << cell;
 
-    Settings().TrainingMode = false;
-    StartRegular({10, 11, 12});
-    DispatchKeyDown(KeyM, 0);
-    DispatchKeyDown(KeyH, 0);
+    StartChallenge(0, 0, {10, 11, 12});
+    Keys({KeyM, KeyH});
     EXPECT_EQ(Game().Cell(11).Marks(), 0);
     EXPECT_FALSE(Game().ShownStep().IsShown());
 }
@@ -176,38 +169,32 @@ TEST_F(GameScreenTest, PadAssistTakesAwayClashingDigitsAndFinishedOnesAreDimmed)
 // the cell the arrow keys moved to until the pointer moves over the board.
 TEST_F(GameScreenTest, HighlightCursorFrameAndTintShowWhereThePlayerLooks) {
     StartRegular({10, 11, 12, 40});
-    DispatchKeyDown(KeyRight, 0);
-    DispatchKeyDown(KeyRight, 0);
+    Keys({KeyRight, KeyRight});
     Tick();
     const QRgb cursor = 0xFFF0FFE6;
     EXPECT_EQ(Corner(10, 2, 29), cursor);
     EXPECT_NE(Corner(11, 2, 29), cursor);
-    PointAt({700, 20});
-    Tick();
+    Hover({700, 20});
     EXPECT_EQ(Corner(10, 2, 29), cursor) << "the pointer is not over the board";
     Click({700, 20});
     EXPECT_FALSE(Game().PadOpen()) << "a click off the board leaves the cursor's cell alone";
-    PointAt(CellCenter(0));
-    Tick();
+    Hover(CellCenter(0));
     EXPECT_NE(Corner(10, 2, 29), cursor);
 
     Click(OptionRadio(3, true));
-    PointAt(CellCenter(40));
-    Tick();
+    Hover(CellCenter(40));
     for (int cell : {36, 4, 30, 0, 80}) // row, column and box of cell 40, then two cells outside
         EXPECT_EQ(Corner(cell) == FrameColor, cell % 80 != 0) << cell;
 
     // Row 8 holds cell 0's digit in column 1, and cell 11 a mark of it.
-    Enter(11, PencilBox);
-    Click(PadButtonCenter(11, Solved(0, 0) - 1));
+    Mark(11, Solved(0, 0));
     const int sameDigit = 9 * 8 + 1;
     const QRgb shade = Corner(sameDigit, 2, 29);
-    PointAt(CellCenter(0));
-    Tick();
+    Hover(CellCenter(0));
     EXPECT_NE(Corner(sameDigit, 2, 29), shade) << "tinted";
     EXPECT_EQ(Corner(sameDigit + 1, 2, 29), ShadeColor(0)) << "another digit is not";
     const auto amber = [](QRgb p) { return qRed(p) > 200 && qGreen(p) > 150 && qBlue(p) < 120; };
-    EXPECT_GT(CountPixels(QRect(342, 98, 58, 58), amber), 10) << "the mark in cell 11";
+    EXPECT_GT(CountPixels(CellRect(11), amber), 10) << "the mark in cell 11";
     Click(OptionRadio(3, false));
     Tick();
     EXPECT_EQ(Corner(sameDigit, 2, 29), shade) << "the tint follows the highlight option";
@@ -254,17 +241,12 @@ TEST_F(BoardFrames, PlayingMarksDialogsAndTheSolutionLookTheSameAsDrawingTheWhol
         StartRegular({0, 1, 2, 10, 12, 20, 30, 40, 50, 60, 70, 80});
         Frame(3);
         // The pointer over a cell hovers and highlights it; the pad opens and a digit goes in.
-        Click(CellCenter(10));
-        Frame(2);
-        Click(PadButtonCenter(10, Solved(1, 1) - 1));
-        Frame(2);
+        Click(CellCenter(10)), Frame(2);
+        Click(PadButtonCenter(10, Solved(1, 1) - 1)), Frame(2);
         // A refused digit flashes the cell it clashes with.
-        Enter(20, Solved(2, 0) - 1);
-        Frame(12);
-        Click(place::Pause); // PAUSE hides the numbers
-        Frame(3);
-        Click(place::Continue);
-        Frame(2);
+        Enter(20, Solved(2, 0) - 1), Frame(12);
+        Click(place::Pause), Frame(3); // PAUSE hides the numbers
+        Click(place::Continue), Frame(2);
         // The scan line runs down the board and turns back up: every frame draws the same
         // two strips, so a few of them prove as much as all.
         Frame(520, 8);
@@ -280,12 +262,9 @@ TEST_F(BoardFrames, PlayingMarksDialogsAndTheSolutionLookTheSameAsDrawingTheWhol
         Switches().HighlightOn = 0;
         for (int16_t key : {KeyRight, KeyRight, KeyDown, KeyLeft})
             DispatchKeyDown(key, 0), Frame(2);
-        Click(place::Solution); // asks first
-        Frame(5);
-        Click(place::ConfirmOk);
-        Frame(3);
-        DispatchMouseMove(92, 281); // MAIN MENU hovered
-        Frame(2);
+        Click(place::Solution), Frame(5); // asks first
+        Click(place::ConfirmOk), Frame(3);
+        DispatchMouseMove(92, 281), Frame(2); // MAIN MENU hovered
     });
 }
 
@@ -294,23 +273,17 @@ TEST_F(BoardFrames, PlayingMarksDialogsAndTheSolutionLookTheSameAsDrawingTheWhol
 // win dialog while Ctrl+A is held.
 TEST_F(BoardFrames, PadChallengeClockAndCreditsLookTheSameBothWays) {
     SameBothWays([](const auto& Frame) {
-        Settings().TrainingMode = false;
-        Settings().ChallengeLevel = 2;
-        StartRegular({10, 20});
+        StartChallenge(0, 2, {10, 20});
         SetClock(0, 5, 40);
         Click(CellCenter(10));
         for (int b : {0, 4, 8, 9, 10})
             PointAt(PadButtonCenter(10, b)), Frame(2);
         Frame(40);
         Enter(10, Solved(1, 1) - 1);
-        Enter(20, Solved(2, 2) - 1);
-        Frame(6);
-        Navigator().Show(WinDialog);
-        Frame(5);
-        DispatchKeyDown(KeyA, CtrlKey);
-        Frame(2);
-        DispatchKeyUp();
-        Frame(2);
+        Enter(20, Solved(2, 2) - 1), Frame(6);
+        Navigator().Show(WinDialog), Frame(5);
+        DispatchKeyDown(KeyA, CtrlKey), Frame(2);
+        DispatchKeyUp(), Frame(2);
     });
 }
 

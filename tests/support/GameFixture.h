@@ -49,6 +49,12 @@ protected:
         Sudoku().GivenGrid = SampleGame(SavedGame::Kind::Training, holes).given;
         Begin();
     }
+    static void StartChallenge(int stage, int level, std::initializer_list<int> holes) {
+        Settings().TrainingMode = false;
+        Settings().Stage = static_cast<uint8_t>(stage);
+        Settings().ChallengeLevel = static_cast<int16_t>(level);
+        StartRegular(holes);
+    }
 
     // The game the engine dealt last, on the board.
     static void Begin() {
@@ -80,8 +86,10 @@ protected:
             std::string marks;
             for (int d = 1; d <= 9; ++d)
                 if (cell.Marks() & DigitBit(d)) marks += char('0' + d);
-            const std::string digit = cell.Digit() != 0 ? std::to_string(cell.Digit()) : ".";
-            line << ' ' << i << '=' << (marks.empty() || digit != "." ? digit : '{' + marks + '}');
+            line << ' ' << i << '='
+                 << (cell.Digit()    ? std::to_string(cell.Digit())
+                     : marks.empty() ? "."
+                                     : '{' + marks + '}');
         }
         return line.str();
     }
@@ -89,7 +97,8 @@ protected:
     static clsGameIntf& Game() { return GameIntf(); }
     static int Value(int i) { return Game().Model().Digit(i); }
 
-    static QPoint CellCenter(int i) { return {222 + 60 * (i % 9) + 29, 38 + 60 * (i / 9) + 29}; }
+    static QRect CellRect(int i) { return {222 + 60 * (i % 9), 38 + 60 * (i / 9), 58, 58}; }
+    static QPoint CellCenter(int i) { return CellRect(i).topLeft() + QPoint(29, 29); }
 
     // Pad button b (0..8 digits, 9 eraser, 10 hint, 11 pencil) of the pad opened on cell i.
     static QPoint PadButtonCenter(int i, int b) {
@@ -105,9 +114,19 @@ protected:
     }
 
     static void PointAt(QPoint p) { DispatchMouseMove(int16_t(p.x()), int16_t(p.y())); }
+    static void Hover(QPoint p) { PointAt(p), Tick(); }
+    static void Keys(std::initializer_list<int16_t> keys) {
+        for (int16_t key : keys)
+            DispatchKeyDown(key, 0);
+    }
+    // Clicks a command that asks first, and OK.
+    static void Confirm(QPoint command) { Click(command), Click(place::ConfirmOk); }
 
     // Opens the pad on cell i, lets a frame place the pad, and presses pad button b.
     static void Enter(int i, int b) { OpenPad(i), Click(PadButtonCenter(i, b)); }
     static void OpenPad(int i) { Click(CellCenter(i)), Tick(); }
+    static void Mark(int i, int digit) {
+        Enter(i, PencilBox), Click(PadButtonCenter(i, digit - 1));
+    }
     static constexpr int EraserButton = 9, HintButton = 10, PencilBox = 11;
 };
