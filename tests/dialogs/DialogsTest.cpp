@@ -15,8 +15,7 @@ using namespace place;
 class Dialogs : public GameFixture {
 protected:
     bool Drawn(const QString& text) const {
-        return std::any_of(texts.begin(), texts.end(),
-                           [&](const DrawnText& drawn) { return drawn.text == text; });
+        return std::ranges::find(texts, text, &DrawnText::text) != texts.end();
     }
 };
 
@@ -31,10 +30,8 @@ TEST_F(Dialogs, PanelsGrowThenShowTheirText) {
     for (const auto& [id, text] : dialogs) {
         SCOPED_TRACE(text);
         const auto show = [&] {
-            if (id == ConfirmDialog)
-                Navigator().Ask({"Restart", "Start again?"}, [] {});
-            else
-                Navigator().Show(id);
+            id == ConfirmDialog ? Navigator().Ask({"Restart", "Start again?"}, [] {})
+                                : Navigator().Show(id);
         };
         for (int16_t screen : {0, 4, 7}) {
             App().CurrentScreen = screen;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -11,13 +12,9 @@ namespace {
 // A Training game of type 3 at level 1 after 1 minute 5 seconds, half filled in.
 SavedGame TrainingGame() {
     SavedGame game = SampleGame(SavedGame::Kind::Training, {});
-    game.typeOrStage = 3;
-    game.level = 1;
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 9; ++c)
-            if ((r + c) % 2 != 0) game.given[r][c] = 0;
-    game.ct_m = 1;
-    game.ct_s = 5;
+    std::tie(game.typeOrStage, game.level, game.ct_m, game.ct_s) = std::tuple(3, 1, 1, 5);
+    for (int cell = 0; cell < 81; ++cell)
+        if ((cell / 9 + cell % 9) % 2 != 0) game.given[cell / 9][cell % 9] = 0;
     return game;
 }
 
@@ -53,10 +50,8 @@ TEST(SavedGameFile, TrainingFileIsLaidOutByteForByte) {
 
 TEST(SavedGameFile, ChallengeFileCarriesItsStageLevelAndRunningScore) {
     SavedGame game = TrainingGame();
-    game.kind = SavedGame::Kind::Challenge;
-    game.typeOrStage = 4;
-    game.level = 2;
-    game.challengeScore = 3210;
+    std::tie(game.kind, game.typeOrStage, game.level, game.challengeScore) =
+        std::tuple(SavedGame::Kind::Challenge, 4, 2, 3210);
     const std::string bytes = EncodeSavedGame(game);
 
     ASSERT_EQ(bytes.size(), 338u);
@@ -99,8 +94,7 @@ TEST(SavedGameFile, RefusesFilesTheGameCouldNotHaveWritten) {
         {"negative hours", Changed(good, 328, Bytes({0, 0x80}))},
         {"hours on a stage's clock", Changed(goodChallenge, 328, Bytes({1, 0}))},
         {"score above the stages", Changed(goodChallenge, 334, Bytes({0xD1, 0x07, 0, 0}))},
-        {"negative score", Changed(goodChallenge, 334, Bytes({0xFF, 0xFF, 0xFF, 0xFF}))},
-    };
+        {"negative score", Changed(goodChallenge, 334, Bytes({0xFF, 0xFF, 0xFF, 0xFF}))}};
     for (const auto& [what, bytes] : bad)
         EXPECT_FALSE(DecodeSavedGame(bytes)) << what;
 }
@@ -146,15 +140,13 @@ TEST(SavedGameFile, MarksBlockFollowsTheGameAndIsPassedOverWhenItDoesNotFit) {
         {"longer than the file", Changed(bytes, 340, Bytes({164, 0}))},
         {"shorter than the file", bytes + Bytes({0, 0})},
         {"a bit above digit 9", Changed(bytes, 342 + 2 * 9, Bytes({0, 2}))},
-        {"headerless", EncodeSavedGame(game).substr(4)},
-    };
+        {"headerless", EncodeSavedGame(game).substr(4)}};
     for (const auto& [what, file] : passedOver) // and the game still loads
         EXPECT_EQ(DecodeSavedGame(file).value_or(game).marks, (std::array<uint16_t, 81>{})) << what;
 
-    SavedGame resumed = game;
-    resumed.hintsLeft = 1;
-    EXPECT_EQ(EncodeSavedGame(resumed).size(), bytes.size() + 2);
-    EXPECT_EQ(DecodeSavedGame(EncodeSavedGame(resumed))->hintsLeft, 1);
+    game.hintsLeft = 1; // as a resume file keeps them
+    EXPECT_EQ(EncodeSavedGame(game).size(), bytes.size() + 2);
+    EXPECT_EQ(DecodeSavedGame(EncodeSavedGame(game))->hintsLeft, 1);
     EXPECT_EQ(DecodeSavedGame(bytes)->hintsLeft, -1) << "a saved game keeps no hints";
 }
 

@@ -41,8 +41,7 @@ TEST_F(SharedRecords, TwoCopiesKeepEachOthersRecords) {
     EXPECT_EQ(Records().TrainingRecordTimes[1], 400);
 
     // While the first copy asks for a name, the second stores a better time.
-    bool once = true;
-    platform.whileOpen = [&] {
+    platform.whileOpen = [&, once = true]() mutable {
         if (!std::exchange(once, false)) return;
         SwitchCopy();
         UpdateBestRecord(380, 1);

@@ -54,8 +54,7 @@ TEST_F(PrintForm, PreviewTakesTheShapeOfThePaperAtItsScale) {
     const std::pair<QPageLayout, QSize> cases[] = {
         {Paper(QPageSize::A4, QPageLayout::Portrait), {395, 559}},
         {Paper(QPageSize::Letter, QPageLayout::Portrait), {432, 559}},
-        {Paper(QPageSize::A4, QPageLayout::Landscape), {437, 309}},
-    };
+        {Paper(QPageSize::A4, QPageLayout::Landscape), {437, 309}}};
     for (const auto& [paper, box] : cases) {
         Form2 form(paper, Game().Model().ThePuzzle());
         const QSizeF inches = paper.fullRect(QPageLayout::Inch).size();
@@ -75,22 +74,20 @@ TEST_F(PrintForm, WithoutAPrinterThePageIsSavedAsAPdfOfTheSamePage) {
               (std::vector<std::string>{
                   PdfQuestion, "save: Save the page as PDF | " + App().SaveFolder + "/sudoku.pdf",
                   "message: Korvel Sudoku | The page has been saved to " + path.toStdString()}));
-    const QString info = Pdf(QStringLiteral("pdfinfo"), {path});
+    const QString info = Pdf("pdfinfo", {path});
     EXPECT_TRUE(info.contains(
         QRegularExpression(QStringLiteral("Page size: +595[.0-9]* x 84[12][.0-9]* pts"))))
         << info.toStdString(); // A4
 
     // One line per row with givens, each given once and in its order; then the footer.
-    QString text =
-        Pdf(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QString text = Pdf("pdftotext", {"-layout", path, "-"});
     text.remove(QRegularExpression(QStringLiteral("(?<=\\d) +(?=\\d)|^[ \f]+|[ \f]+$"),
                                    QRegularExpression::MultilineOption));
     QStringList expected;
     for (const auto& row : Sudoku().GivenGrid) {
-        QString digits;
+        expected << QString(); // every row holds givens
         for (int16_t d : row)
-            if (d != 0) digits += QString::number(d);
-        if (!digits.isEmpty()) expected << digits;
+            if (d != 0) expected.back() += QString::number(d);
     }
     expected << QStringLiteral("Printed by Korvel Sudoku 1.42");
     EXPECT_EQ(text.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
