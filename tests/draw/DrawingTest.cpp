@@ -16,10 +16,9 @@ protected:
     // A 4x1 image: magenta, opaque red, half-transparent blue, opaque green.
     ImageHandle TestImage() {
         QImage image(4, 1, QImage::Format_ARGB32);
-        image.setPixel(0, 0, qRgba(255, 0, 255, 255));
-        image.setPixel(1, 0, qRgba(255, 0, 0, 255));
-        image.setPixel(2, 0, qRgba(0, 0, 255, 128));
-        image.setPixel(3, 0, qRgba(0, 255, 0, 255));
+        for (int x = 0; const QRgb colour : {qRgba(255, 0, 255, 255), qRgba(255, 0, 0, 255),
+                                             qRgba(0, 0, 255, 128), qRgba(0, 255, 0, 255)})
+            image.setPixel(x++, 0, colour);
         const QString path = dir.filePath("test.png");
         image.save(path);
         return LoadImage(path.toStdString());
@@ -74,23 +73,17 @@ TEST_F(DrawingTest, ProgressBarFillsRoundedShareWithThePressedBrush) {
 }
 
 TEST_F(DrawingTest, TextNeedsFontAndColourAndHonoursLineBreaks) {
-    auto anyInk = [] {
-        return CountPixels(QRect(0, 0, 60, 60), [](QRgb p) { return p != qRgb(0, 0, 0); }) > 0;
-    };
-    Clear(qRgb(0, 0, 0));
-    DrawText(10, 10, "X");
-    EXPECT_FALSE(anyInk()) << "no font chosen yet";
-    SetTextColor(255, 255, 255, 255);
-    DrawText(10, 10, "X");
-    EXPECT_FALSE(anyInk()) << "still no font";
-
-    SetFont("Arial", 20, FontBold);
-    SetTextColor(255, 255, 255, 255);
+    // Where anything but the black ground shows after drawing the text.
     auto inked = [](const QString& text) {
         Clear(qRgb(0, 0, 0));
         DrawText(10, 10, text);
-        return InkBox(QRect(0, 0, 400, 200), Bright);
+        return InkBox(QRect(0, 0, 400, 200), [](QRgb p) { return p != qRgb(0, 0, 0); });
     };
+    EXPECT_FALSE(inked("X").isValid()) << "no font chosen yet";
+    SetTextColor(255, 255, 255, 255);
+    EXPECT_FALSE(inked("X").isValid()) << "still no font";
+
+    SetFont("Arial", 20, FontBold);
     const QRect one = inked("I"), two = inked("I\r\nI");
     EXPECT_EQ(one.top(), two.top());
     EXPECT_GT(two.bottom(), one.bottom() + 20) << "the second line is drawn below the first";
@@ -109,10 +102,8 @@ TEST_F(DrawingTest, TextCachesStayBoundedWhileTheClockRuns) {
     SetFont("Arial Black", 10, FontRegular);
     SetTextColor(255, 255, 255, 255);
     for (int second = 0; second < 36000; ++second) {
-        const QString reading = QStringLiteral("%1:%2:%3")
-                                    .arg(second / 3600, 2, 10, QChar(u'0'))
-                                    .arg(second / 60 % 60, 2, 10, QChar(u'0'))
-                                    .arg(second % 60, 2, 10, QChar(u'0'));
+        const QString reading =
+            QString::asprintf("%02d:%02d:%02d", second / 3600, second / 60 % 60, second % 60);
         DrawText(10, 10, reading);
         DrawTextOnBlack(10, 40, reading);
     }

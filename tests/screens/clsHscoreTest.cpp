@@ -1,5 +1,6 @@
 #include "common/AppState.h"
 #include "persist/BestRecords.h"
+#include "persist/RecordFile.h"
 #include "screens/screenMenu.h"
 #include "shell/Dispatcher.h"
 #include "shell/Screens.h"
@@ -17,18 +18,14 @@ protected:
     void SetUp() override {
         AppFixture::SetUp();
         BestRecords& r = Records();
-        r.ChallengeRecordNames = {Padded("Ann"), Padded("Bo"), Padded("J\xF6rg")};
+        r.ChallengeRecordNames = {RecordName("Ann"), RecordName("Bo"), RecordName("J\xF6rg")};
         r.ChallengeRecordScores = {0, -5, 9123};
-        r.TrainingRecordNames = {Padded("Cy"), Padded("Di"), Padded("Ed")};
+        r.TrainingRecordNames = {RecordName("Cy"), RecordName("Di"), RecordName("Ed")};
         r.TrainingRecordTimes = {59, 3600, 3725};
         Menu().init();
         Click(place::BestRecords);
     }
 
-    static std::string Padded(std::string name) {
-        name.resize(32, ' ');
-        return name;
-    }
     // What the row of a level shows in its name and value columns.
     static bool RowShows(int level, const QString& name, const QString& value) {
         SetFont(QStringLiteral("Arial Black"), 12, FontRegular);

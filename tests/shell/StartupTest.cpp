@@ -22,16 +22,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class FrameWatch : public QObject {
-public:
-    explicit FrameWatch(std::function<void()> painted) : painted(std::move(painted)) {}
+// Keeps the sound commands sent before the first frame was painted.
+struct FrameWatch : QObject {
+    explicit FrameWatch(const std::vector<std::string>& sounds) : sounds(sounds) {}
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) painted();
+        if (event->type() == QEvent::Paint && !before) before = sounds;
         return false;
     }
-
-private:
-    std::function<void()> painted;
+    const std::vector<std::string>& sounds;
+    std::optional<std::vector<std::string>> before;
 };
 
 class StartUp : public AppFixture {
@@ -53,14 +52,11 @@ protected:
 
     // Lets the window paint its first frame; returns the sound commands sent until then.
     std::vector<std::string> SoundsUntilTheFirstFrame() {
-        std::optional<std::vector<std::string>> before;
-        FrameWatch watch([&] {
-            if (!before) before = sounds;
-        });
+        FrameWatch watch(sounds);
         MainWindow()->Picture()->installEventFilter(&watch);
-        const bool painted = QTest::qWaitFor([&] { return before.has_value(); });
+        const bool painted = QTest::qWaitFor([&watch] { return watch.before.has_value(); });
         MainWindow()->Picture()->removeEventFilter(&watch);
-        return painted ? *before : std::vector<std::string>{"no frame"};
+        return painted ? *watch.before : std::vector<std::string>{"no frame"};
     }
 
     QTemporaryDir program;

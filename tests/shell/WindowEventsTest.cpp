@@ -27,9 +27,6 @@ protected:
     }
 
     QWidget* Area() const { return window->Picture(); }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
-        QTest::keyClick(Area(), key, modifiers);
-    }
     void MouseClick(QPoint at, Qt::MouseButton button = Qt::LeftButton) const {
         QTest::mouseMove(Area(), at);
         QTest::mouseClick(Area(), button, Qt::NoModifier, at);
@@ -64,7 +61,7 @@ TEST_F(WindowEvents, ArrowsMoveOverEmptyCellsAndKeysPlayThePadThere) {
         {':', 41, -1, 0}};
     for (size_t i = 0; i < std::size(steps); ++i) {
         const auto& [key, cursor, pad, value] = steps[i];
-        Key(static_cast<Qt::Key>(key));
+        QTest::keyClick(Area(), static_cast<Qt::Key>(key));
         EXPECT_EQ(Joined(Game().Cursor(), Game().PadOpen() ? Game().Selected() : -1, Value(41)),
                   Joined(cursor, pad, value))
             << "step " << i;
@@ -95,13 +92,13 @@ TEST_F(WindowEvents, CtrlChordsUndoRedoAndSaveAndPauseHolds) {
         {Qt::Key_Z, Ctrl, 0},  {Qt::Key_Z, Qt::AltModifier, 0},
         {Qt::Key_Y, Shift, 0}, {Qt::Key_Z, Ctrl | Shift, Solved(1, 1)}};
     for (const auto& [key, modifiers, value] : chords) {
-        Key(key, modifiers);
+        QTest::keyClick(Area(), key, modifiers);
         EXPECT_EQ(Joined(Game().PadOpen(), Value(10)), Joined(false, value)) << key;
     }
-    Key(Qt::Key_S, Ctrl | Shift);
-    Key(Qt::Key_S, Ctrl);
+    QTest::keyClick(Area(), Qt::Key_S, Ctrl | Shift);
+    QTest::keyClick(Area(), Qt::Key_S, Ctrl);
     EXPECT_EQ(platform.Count("save: "), 1u) << "only Ctrl+S saves";
-    Key(Qt::Key_Pause);
+    QTest::keyClick(Area(), Qt::Key_Pause);
     EXPECT_EQ(App().CurrentScreen, 7);
 }
 

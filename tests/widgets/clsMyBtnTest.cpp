@@ -33,8 +33,9 @@ protected:
         return Pixel(x, y);
     }
 
-    // Bounding box of bright ink inside the cell.
-    static QRect Ink() {
+    // Draws the cell and answers the bounding box of bright ink inside it.
+    static QRect Ink(clsMyBtn& cell, bool pause = false) {
+        Look(cell, 0, 0, pause);
         return InkBox(QRect(100, 100, 58, 58), [](QRgb p) { return qGray(p) > 150; });
     }
 };
@@ -49,7 +50,7 @@ TEST_F(MyBtnTest, OnlyEditableCellsHoverAndTakeThePressAndHighlightLastsOneDraw)
     EXPECT_TRUE(cell.MouseMove(101, 120));
     EXPECT_TRUE(cell.MouseDown());
     EXPECT_EQ(Look(cell, 105, 105), ShadeColor(0));
-    EXPECT_FALSE(Ink().isValid()) << "an empty cell shows no number, even hovered";
+    EXPECT_FALSE(Ink(cell).isValid()) << "an empty cell shows no number, even hovered";
 
     // The highlight lasts one draw, and a pause hides everything.
     cell = Make(5);
@@ -60,7 +61,7 @@ TEST_F(MyBtnTest, OnlyEditableCellsHoverAndTakeThePressAndHighlightLastsOneDraw)
     cell.DrawH();
     cell.flashStep = 3;
     EXPECT_EQ(Look(cell, 102, 102, true), qRgb(0, 0, 0));
-    EXPECT_FALSE(Ink().isValid()) << "no number on a paused board";
+    EXPECT_FALSE(Ink(cell, true).isValid()) << "no number on a paused board";
     cell.flashStep = 0;
     EXPECT_EQ(Look(cell, 102, 102), qRgb(0, 0, 0)) << "the paused draw used up the highlight";
 }
@@ -88,16 +89,15 @@ TEST_F(MyBtnTest, GivenAndEnteredDigitsDifferInFaceAndShadow) {
     const auto shadow = [&around] {
         return InkBox(around, [](QRgb p) { return qRed(p) < 60 && qBlue(p) < 170; });
     };
-    const QRgb blue = qRgb(0, 0, 255);
     clsMyBtn entered = Make(0);
     entered.SetContent(8, 0);
-    Look(entered, 0, 0, false, blue);
+    Look(entered, 0, 0, false, qRgb(0, 0, 255));
     EXPECT_GT(CountPixels(around, [](QRgb p) { return p == qRgb(255, 255, 255); }), 20);
     EXPECT_GT(shadow().right(), face().right());
     EXPECT_GT(shadow().bottom(), face().bottom());
 
     clsMyBtn given = Make(8);
-    Look(given, 0, 0, false, blue);
+    Look(given, 0, 0, false, qRgb(0, 0, 255));
     EXPECT_EQ(CountPixels(around, [](QRgb p) { return p == qRgb(255, 255, 255); }), 0);
     EXPECT_LT(shadow().left(), face().left());
     EXPECT_LT(shadow().top(), face().top());
@@ -106,11 +106,9 @@ TEST_F(MyBtnTest, GivenAndEnteredDigitsDifferInFaceAndShadow) {
 TEST_F(MyBtnTest, OneMarkIsTheDigitInSmallerTypeAndSeveralStandInThreeRows) {
     clsMyBtn cell = Make(0);
     cell.SetContent(8, DigitBit(3));
-    Look(cell);
-    const QRect entry = Ink();
+    const QRect entry = Ink(cell);
     cell.SetContent(0, DigitBit(8));
-    Look(cell);
-    const QRect pencil = Ink();
+    const QRect pencil = Ink(cell);
     EXPECT_LT(pencil.height(), entry.height());
     EXPECT_NEAR(pencil.left(), entry.left(), 3) << "both start at the same place";
     EXPECT_NEAR(pencil.top(), entry.top(), 6);
@@ -118,12 +116,10 @@ TEST_F(MyBtnTest, OneMarkIsTheDigitInSmallerTypeAndSeveralStandInThreeRows) {
 
     // 1 at top left and 9 at bottom right: together they span most of the cell.
     cell.SetContent(0, DigitBit(1) | DigitBit(9));
-    Look(cell);
-    const QRect corners = Ink();
+    const QRect corners = Ink(cell);
     EXPECT_TRUE(corners.contains(QRect(111, 109, 37, 39)));
     cell.SetContent(0, DigitBit(5) | DigitBit(6));
-    Look(cell);
-    EXPECT_GT(Ink().top(), corners.top() + 12) << "4 5 6 share the middle row";
+    EXPECT_GT(Ink(cell).top(), corners.top() + 12) << "4 5 6 share the middle row";
 }
 
 } // namespace
