@@ -29,7 +29,7 @@ TEST_F(Dialogs, PanelsGrowThenShowTheirText) {
                                                         {GameOverDialog, "Game over. "}};
     for (const auto& [id, text] : dialogs) {
         SCOPED_TRACE(text);
-        const auto show = [&] {
+        const auto show = [&, id = id] {
             id == ConfirmDialog ? Navigator().Ask({"Restart", "Start again?"}, [] {})
                                 : Navigator().Show(id);
         };
