@@ -281,11 +281,11 @@ TEST_F(PlayLoop, DamagedFileIsRefusedWithAMessageAndAGoodOneOnTheCommandLineStar
     Tick();
     EXPECT_EQ(App().CurrentScreen, 0);
 
-    SavedGame saved = SampleGame(SavedGame::Kind::Training, {10, 40});
-    saved.ct_m = 4;
+    SavedGame saved = late;
+    saved.ct_s = 49; // a second short of the stage's limit
     ASSERT_TRUE(WriteFileAtomically(SavePath("26-01-31.sv"), EncodeSavedGame(saved)).empty());
     OpenSavedGame(SavePath("26-01-31.sv"));
-    EXPECT_EQ(DescribeGame(), "screen=2 training level=0 type=0 clock=240 running");
+    EXPECT_EQ(DescribeGame(), "screen=2 stage=0/2 score=0/-1 level=0 type=0 clock=349 running");
     EXPECT_EQ(Game().Model().ThePuzzle().givens, saved.given);
     EXPECT_EQ(platform.asked, Lines{gone}) << "nothing more asked";
 }
