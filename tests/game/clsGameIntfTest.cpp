@@ -203,8 +203,8 @@ TEST_F(GameScreenTest, HighlightCursorFrameAndTintShowWhereThePlayerLooks) {
 TEST_F(GameScreenTest, BoardsAreShadedBoxByBoxOrRegionByRegion) {
     StartRegular({});
     Tick();
-    for (int cell : {36, 40, 80, 13})
-        EXPECT_EQ(Corner(cell), ShadeColor(cell == 36 || cell == 13 ? 1 : 0)) << cell;
+    for (int cell : {27, 36, 40, 54, 80, 13}) // the middle third is rows and columns 3 to 5
+        EXPECT_EQ(Corner(cell), ShadeColor(cell == 27 || cell == 36 || cell == 13)) << cell;
 
     Settings().PuzzleType = 3;
     Settings().Level = 1;
