@@ -168,7 +168,7 @@ TEST_F(GameScreenTest, PadAssistTakesAwayClashingDigitsAndFinishedOnesAreDimmed)
 // holds the digit under it, that digit among marks too. With highlight off, a frame shows
 // the cell the arrow keys moved to until the pointer moves over the board.
 TEST_F(GameScreenTest, HighlightCursorFrameAndTintShowWhereThePlayerLooks) {
-    StartRegular({10, 11, 12, 40});
+    StartRegular({10, 11, 12, 40, 80});
     Keys({KeyRight, KeyRight});
     Tick();
     const QRgb cursor = 0xFFF0FFE6;
@@ -198,6 +198,9 @@ TEST_F(GameScreenTest, HighlightCursorFrameAndTintShowWhereThePlayerLooks) {
     Click(OptionRadio(3, false));
     Tick();
     EXPECT_EQ(Corner(sameDigit, 2, 29), shade) << "the tint follows the highlight option";
+    Keys({KeyRight, KeyRight, KeyRight, KeyRight, KeyRight, KeyRight}); // 0, 10, 11, 12, 40, 80
+    Tick();
+    EXPECT_EQ(Corner(80, 2, 29), cursor);
 }
 
 TEST_F(GameScreenTest, BoardsAreShadedBoxByBoxOrRegionByRegion) {
