@@ -1,3 +1,4 @@
+#include "draw/Drawing.h"
 #include "support/AppFixture.h"
 #include "widgets/clsButton.h"
 #include "widgets/clsMyBtn.h"
@@ -36,6 +37,21 @@ TEST_F(HitArea, EveryWidgetHoversOnlyStrictlyInsideItsBox) {
         for (const auto& [x, y, inside] : points)
             EXPECT_EQ(hovers(x, y), inside) << name << " " << x << "," << y;
     }
+}
+
+// The pencil's check box is lit while the pointer is over it and while it is ticked.
+TEST_F(HitArea, ACheckBoxIsLitWhileHoveredOrTicked) {
+    clschkbox box = Placed<clschkbox>("", 40, 40);
+    const auto shown = [&box] {
+        return Drawing().SpeedBuffer.fill(0), box.Draw(), Pixel(120, 120);
+    };
+    const QRgb rest = shown();
+    box.MouseMove(120, 120);
+    const QRgb lit = shown();
+    box.MouseMove(10, 10);
+    EXPECT_EQ(shown(), rest);
+    box.Chked = 1;
+    EXPECT_TRUE(lit != rest && shown() == lit);
 }
 
 } // namespace
