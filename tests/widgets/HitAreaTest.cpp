@@ -1,5 +1,6 @@
 #include "draw/Drawing.h"
 #include "support/AppFixture.h"
+#include "support/Joined.h"
 #include "widgets/clsButton.h"
 #include "widgets/clsMyBtn.h"
 #include "widgets/clsNBtn.h"
@@ -52,6 +53,14 @@ TEST_F(HitArea, ACheckBoxIsLitWhileHoveredOrTicked) {
     EXPECT_EQ(shown(), rest);
     box.Chked = 1;
     EXPECT_TRUE(lit != rest && shown() == lit);
+}
+
+// A ticked radio's white bar stays inside the radio's outline.
+TEST_F(HitArea, ATickedRadiosBarStaysInsideItsBox) {
+    clsRbtn radio = Placed<clsRbtn>("", 40, 40);
+    radio.Chked = 1;
+    Drawing().SpeedBuffer.fill(0), radio.Draw();
+    EXPECT_EQ(Joined(Pixel(104, 136), Pixel(104, 145)), Joined(qRgb(255, 255, 255), QRgb{0}));
 }
 
 } // namespace
