@@ -106,6 +106,15 @@ TEST(GameModel, MoveSequencesUndoAndRedo) {
     }
 }
 
+// The last cell of the board loses its mark like any other neighbour.
+TEST(GameModel, ADigitClearsItsMarkFromTheLastCellToo) {
+    std::string dealt = Solution;
+    dealt[79] = dealt[80] = '0';
+    GameModel game({ToGrid(dealt), RegularLayout, ToGrid(Solution)}, {ToGrid(dealt), {}});
+    Play(game, "M80:7 M80:9 E79:7");
+    EXPECT_EQ(Shown(game), "79=7 80=(9)");
+}
+
 TEST(GameModel, ARefusedEntryNamesTheCellHoldingItsDigit) {
     GameModel game = NewGame();
     EXPECT_EQ(game.Play({Move::Kind::Enter, 0, 8}).clash, 5) << "row";
