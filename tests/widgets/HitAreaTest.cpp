@@ -40,8 +40,10 @@ TEST_F(HitArea, EveryWidgetHoversOnlyStrictlyInsideItsBox) {
     }
 }
 
+using WidgetLook = AppFixture;
+
 // The pencil's check box is lit while the pointer is over it and while it is ticked.
-TEST_F(HitArea, ACheckBoxIsLitWhileHoveredOrTicked) {
+TEST_F(WidgetLook, ACheckBoxIsLitWhileHoveredOrTicked) {
     clschkbox box = Placed<clschkbox>("", 40, 40);
     const auto shown = [&box] {
         return Drawing().SpeedBuffer.fill(0), box.Draw(), Pixel(120, 120);
@@ -56,7 +58,7 @@ TEST_F(HitArea, ACheckBoxIsLitWhileHoveredOrTicked) {
 }
 
 // A ticked radio's white bar stays inside the radio's outline.
-TEST_F(HitArea, ATickedRadiosBarStaysInsideItsBox) {
+TEST_F(WidgetLook, ATickedRadiosBarStaysInsideItsBox) {
     clsRbtn radio = Placed<clsRbtn>("", 40, 40);
     radio.Chked = 1;
     Drawing().SpeedBuffer.fill(0), radio.Draw();
